@@ -1,0 +1,26 @@
+// One shortcut: what it launches and the key combination that launches it.
+#pragma once
+
+#include "../framework/CString.h"
+
+// The operation codes double as the editor's radio index, the row's icon index and the
+// stored " Operation" value, so their order is fixed.
+enum {
+    OP_OPEN_FILE = 0,
+    OP_OPEN_FOLDER = 1,
+    OP_EXPLORE = 2,
+    OP_NONE = 3,
+};
+
+// Made once when its hot key is registered and never changed afterwards: an edit replaces
+// the whole record.
+struct ShortcutRecord {
+    int m_nId;              // hot-key id, 0 to 0xBFFF
+    CString m_strId;        // m_nId as decimal text
+    CString m_strKeyName;   // display text of the combination
+    CString m_strFileName;  // target path
+    int m_nOperation;       // OP_ code
+    unsigned m_nModifiers;  // MOD_ bits, given to RegisterHotKey unchanged
+    unsigned m_nVirtKey;    // virtual-key code
+    CString m_strParameter; // program arguments, used for OP_OPEN_FILE only
+};
