@@ -1,0 +1,31 @@
+#include "MessagePump.h"
+
+namespace {
+
+void DispatchPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+} // namespace
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        DispatchPending();
+        if (condition())
+            return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
+                                  QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
