@@ -40,6 +40,13 @@
 #define ID_HOTKEYS_DISABLE 0x800C
 #define ID_SHORTCUT_EDIT 0x800D
 
+// Message texts. A shell error's reason is at IDS_SHELL_ERROR_BASE plus the error code.
+#define IDS_KEY_NOT_BINDABLE 2000
+#define IDS_HOTKEY_IDS_USED_UP 2001
+#define IDS_HOTKEY_REFUSED_CODE 2002
+#define IDS_LAUNCH_FAILED 2003
+#define IDS_SHELL_ERROR_BASE 2100
+
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.
 #ifndef IDC_STATIC
