@@ -1,38 +1,67 @@
 // The one application object: start-up, the message loop with idle processing, the profile
-// in the registry, document templates and the command line.
+// in the registry, the document template and the command line.
 #pragma once
 
 #include "CWnd.h"
+#include "StandardIds.h"
 
-class CDocTemplate;
+#include <memory>
+#include <vector>
+
+class CSingleDocTemplate;
 class CDocument;
 class CCommandLineInfo;
+class CRecentFileList;
 
 class CWinApp : public CCmdTarget {
 public:
-    // Without a name, the application's name is string AFX_IDS_APP_TITLE.
+    // Without a name, the application's name is string AFX_IDS_APP_TITLE. The newest
+    // application object is the one AfxGetApp returns.
     explicit CWinApp(LPCWSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
+    // FALSE ends the program at once: the framework calls ExitInstance instead of Run.
     virtual BOOL InitInstance();
+    // The message loop; at WM_QUIT returns what ExitInstance returns.
     virtual int Run();
+    // Writes the recently-used-file list back; returns the exit code, the WM_QUIT code (0
+    // when the loop never ran).
     virtual int ExitInstance();
+    // Runs once each time the queue empties: tool-bar states of the main frame, then the
+    // temporary window and menu objects are released. lCount counts the calls since the last
+    // message; TRUE asks for another call.
     virtual BOOL OnIdle(LONG lCount);
+    // Accelerators and the like: offered to the message's window and its parents up to the
+    // main window; TRUE when one of them translated it.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Waits for one message and dispatches it; FALSE at WM_QUIT.
+    BOOL PumpMessage();
 
-    // Profile: HKCU\Software\<registry key>\<application name>\<section>.
+    // Profile: HKCU\Software\<registry key>\<application name>\<section>. Without a registry
+    // key set, reads give the default and writes fail.
     void SetRegistryKey(LPCWSTR lpszRegistryKey);
+    // The stored REG_DWORD, or nDefault when the value is absent or of another type.
     UINT GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault);
-    CString GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry,
-                             LPCWSTR lpszDefault = nullptr);
+    // The stored REG_SZ, or the default (NULL: empty) when the value is absent or of another
+    // type.
+    CString GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault = nullptr);
+    // Create the keys as needed; a NULL string deletes the value instead.
     BOOL WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue);
     BOOL WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue);
+
+    // Reads the recently-used-file list of nMaxMRU entries (0: none is kept) from the profile.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void AddToRecentFileList(LPCWSTR lpszPathName);
+    // Three-dimensional dialog controls are the system's own look today.
     void Enable3dControls() {}
 
-    void AddDocTemplate(CDocTemplate* pTemplate);
+    // The application owns its templates; new and open use the first one.
+    void AddDocTemplate(CSingleDocTemplate* pTemplate);
+    // The process's command line: the first argument that is not a flag (/x or -x) names a
+    // file to open. Flags are ignored.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // A new document (through the ID_FILE_NEW command) or the named file; FALSE when no main
+    // window came of it.
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
     virtual CDocument* OpenDocumentFile(LPCWSTR lpszFileName);
 
@@ -40,16 +69,29 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
+    // ID_APP_EXIT: closing the main window ends the application.
+    void OnAppExit();
 
-    CString m_strAppName;
     LPCWSTR m_pszAppName = nullptr;     // points into m_strAppName
-    CString m_strRegistryKey;
-    LPCWSTR m_pszRegistryKey = nullptr; // empty until SetRegistryKey
+    LPCWSTR m_pszRegistryKey = nullptr; // null until SetRegistryKey
     CWnd* m_pMainWnd = nullptr;
-    int m_nCmdShow = SW_SHOWNORMAL;
+    int m_nCmdShow = SW_SHOWNORMAL; // the main frame's first show; -1 once it was shown
     HINSTANCE m_hInstance = nullptr;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // HKCU-relative path of a section's key.
+    CString SectionKeyPath(LPCWSTR lpszSection) const;
+    // Whether the message may have changed what idle work shows.
+    bool IsIdleMessage(const MSG& msg);
+
+    CString m_strAppName;
+    CString m_strRegistryKey;
+    MSG m_msgCur = {};
+    POINT m_ptLastMouse = {-1, -1};
+    std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
+    std::unique_ptr<CRecentFileList> m_pRecentFileList;
 };
 
 CWinApp* AfxGetApp();

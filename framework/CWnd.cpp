@@ -182,9 +182,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
     HWND hWnd = CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                 static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    // A window refused before the hook could attach it sends no WM_NCDESTROY: the object's
-    // end-of-life step must still run (frames and views delete themselves there).
-    if (!AfxUnhookWindowCreate())
+    // A failed creation always ends in PostNcDestroy, as after a refusal above: a window that
+    // came about and was destroyed again had it after WM_NCDESTROY, one that never came
+    // about has it here.
+    if (!AfxUnhookWindowCreate() && !hWnd)
         PostNcDestroy();
     return hWnd != nullptr;
 }

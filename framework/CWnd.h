@@ -25,6 +25,7 @@ public:
     static void DeleteTempMap();
 
     // Creates the window after PreCreateWindow has seen (and may have changed) its parameters.
+    // When it fails, PostNcDestroy has run (a self-deleting object is gone).
     BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                   LPVOID lpParam = nullptr);

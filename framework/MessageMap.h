@@ -124,3 +124,4 @@ protected:                                                                      
 #define ON_WM_INITMENUPOPUP() AFX_ENTRY(WM_INITMENUPOPUP, 0, 0, InitMenuPopupThunk, OnInitMenuPopup)
 #define ON_WM_MENUSELECT() AFX_ENTRY(WM_MENUSELECT, 0, 0, MenuSelectThunk, OnMenuSelect)
 #define ON_WM_SIZE() AFX_ENTRY(WM_SIZE, 0, 0, SizeThunk, OnSize)
+#define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, 0, 0, VoidThunk, OnPaint)
