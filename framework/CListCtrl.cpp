@@ -1,0 +1,97 @@
+#include "CListCtrl.h"
+
+#include "CImageList.h"
+
+#include <vector>
+
+BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&icc);
+    return CreateEx(0, WC_LISTVIEWW, nullptr, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+}
+
+int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, int nWidth,
+                            int nSubItem) {
+    LVCOLUMNW column = {};
+    column.mask = LVCF_FMT | LVCF_TEXT;
+    column.fmt = nFormat;
+    column.pszText = const_cast<LPWSTR>(lpszColumnHeading);
+    if (nWidth != -1) {
+        column.mask |= LVCF_WIDTH;
+        column.cx = nWidth;
+    }
+    if (nSubItem != -1) {
+        column.mask |= LVCF_SUBITEM;
+        column.iSubItem = nSubItem;
+    }
+    return static_cast<int>(Send(LVM_INSERTCOLUMNW, nCol, reinterpret_cast<LPARAM>(&column)));
+}
+
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask,
+                          int nImage, LPARAM lParam) {
+    LVITEMW item = {};
+    item.mask = nMask;
+    item.iItem = nItem;
+    item.pszText = const_cast<LPWSTR>(lpszItem);
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.iImage = nImage;
+    item.lParam = lParam;
+    return InsertItem(&item);
+}
+
+CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
+    // The control copies at most the buffer's size less one and returns the length copied,
+    // so a full buffer may mean a longer text: try again with more room.
+    std::vector<wchar_t> buffer(256);
+    for (;;) {
+        LVITEMW item = {};
+        item.iSubItem = nSubItem;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(buffer.size());
+        const auto nLength =
+            static_cast<size_t>(Send(LVM_GETITEMTEXTW, nItem, reinterpret_cast<LPARAM>(&item)));
+        if (nLength + 1 < buffer.size())
+            return CString(buffer.data(), static_cast<int>(nLength));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR lpszText) {
+    LVITEMW item = {};
+    item.iSubItem = nSubItem;
+    item.pszText = const_cast<LPWSTR>(lpszText);
+    return static_cast<BOOL>(Send(LVM_SETITEMTEXTW, nItem, reinterpret_cast<LPARAM>(&item)));
+}
+
+DWORD_PTR CListCtrl::GetItemData(int nItem) const {
+    LVITEMW item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = nItem;
+    GetItem(&item);
+    return static_cast<DWORD_PTR>(item.lParam);
+}
+
+BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
+    LVITEMW item = {};
+    item.state = nState;
+    item.stateMask = nMask;
+    return static_cast<BOOL>(Send(LVM_SETITEMSTATE, nItem, reinterpret_cast<LPARAM>(&item)));
+}
+
+int CListCtrl::HitTest(POINT pt, UINT* pFlags) const {
+    LVHITTESTINFO info = {};
+    info.pt = pt;
+    const int nItem = static_cast<int>(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
+    if (pFlags)
+        *pFlags = info.flags;
+    return nItem;
+}
+
+void CListCtrl::SetImageList(CImageList* pImageList, int nImageList) {
+    SetWindowLongPtrW(m_hWnd, GWL_STYLE, GetStyle() | LVS_SHAREIMAGELISTS);
+    Send(LVM_SETIMAGELIST, nImageList,
+         reinterpret_cast<LPARAM>(pImageList ? pImageList->m_hImageList : nullptr));
+}

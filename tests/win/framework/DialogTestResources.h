@@ -1,0 +1,20 @@
+// Resource ids of the framework's control and dialog tests (200-299).
+#pragma once
+
+#define IDD_TEST_EXCHANGE 200
+#define IDD_TEST_MODAL 201
+#define IDB_TEST_STRIP 202
+
+#define IDC_TEST_HOTKEY 210
+#define IDC_TEST_CHECK 211
+#define IDC_TEST_RADIO_FIRST 212
+#define IDC_TEST_RADIO_SECOND 213
+#define IDC_TEST_IN_GROUP_EDIT 214
+#define IDC_TEST_IN_GROUP_BUTTON 215
+#define IDC_TEST_RADIO_THIRD 216
+#define IDC_TEST_RADIO_FOURTH 217
+#define IDC_TEST_TEXT 218
+#define IDC_TEST_GROUP_END 219
+#define IDC_TEST_RADIO_OUTSIDE 220
+#define IDC_TEST_EDIT 221
+#define IDC_TEST_MISSING 299
