@@ -3,10 +3,6 @@
 
 #include <string>
 
-#ifdef _WIN32
-#include <windows.h> // LoadString below is the W form of the macro in every file alike
-#endif
-
 class CString {
 public:
     CString() = default;
@@ -41,11 +37,6 @@ public:
     // terminator when nNewLength is -1.
     wchar_t* GetBuffer(int nMinLength);
     void ReleaseBuffer(int nNewLength = -1);
-
-#ifdef _WIN32
-    // The string resource nID of the program's module; FALSE (and empty) when there is none.
-    bool LoadString(unsigned nID);
-#endif
 
 private:
     std::wstring m_str;
