@@ -1,0 +1,70 @@
+// The shortcut list in the profile: read once at start, written once when the view goes.
+#include "engine/KeyNames.h"
+#include "engine/ProfileNames.h"
+#include "framework/CListCtrl.h"
+#include "framework/CWinApp.h"
+#include "listview/WendrakeView.h"
+
+void CWendrakeView::LoadShortcuts() {
+    CWinApp* pApp = AfxGetApp();
+    const int nCount = static_cast<int>(pApp->GetProfileInt(kShortcutSection, kShortcutCount, 0));
+    for (int i = 0; i < nCount; ++i) {
+        const CString strFileName =
+            pApp->GetProfileString(kShortcutSection, ShortcutValueName(i, kFileNameWord), nullptr);
+        const CString strParameter =
+            pApp->GetProfileString(kShortcutSection, ShortcutValueName(i, kParameterWord), nullptr);
+        const int nOperation = static_cast<int>(
+            pApp->GetProfileInt(kShortcutSection, ShortcutValueName(i, kOperationWord), 0));
+        const unsigned nKey =
+            pApp->GetProfileInt(kShortcutSection, ShortcutValueName(i, kKeyWord), 0);
+        unsigned nModifiers = 0, nVirtKey = 0;
+        UnpackKey(nKey, nModifiers, nVirtKey);
+        const AddResult result =
+            TryAddShortcut(nOperation, strFileName, strParameter, nModifiers, nVirtKey);
+        if (result == AddResult::RegistrationRefused)
+            m_refusedAtLoad.push_back(
+                {strFileName, strParameter, nOperation, PackKey(nModifiers, nVirtKey)});
+    }
+    m_bLoaded = true;
+}
+
+namespace {
+
+void WriteShortcut(CWinApp* pApp, int nPosition, const CString& strFileName,
+                   const CString& strParameter, unsigned nKey, int nOperation) {
+    pApp->WriteProfileString(kShortcutSection, ShortcutValueName(nPosition, kFileNameWord),
+                             strFileName);
+    pApp->WriteProfileString(kShortcutSection, ShortcutValueName(nPosition, kParameterWord),
+                             strParameter);
+    pApp->WriteProfileInt(kShortcutSection, ShortcutValueName(nPosition, kKeyWord),
+                          static_cast<int>(nKey));
+    pApp->WriteProfileInt(kShortcutSection, ShortcutValueName(nPosition, kOperationWord),
+                          nOperation);
+}
+
+} // namespace
+
+void CWendrakeView::SaveShortcuts() {
+    CWinApp* pApp = AfxGetApp();
+    CListCtrl& list = GetListCtrl();
+    // Without a load the empty list says nothing about what is stored: keep it as it is.
+    const bool bWrite = m_bLoaded;
+    const int nListed = list.GetItemCount();
+    if (bWrite)
+        pApp->WriteProfileInt(kShortcutSection, kShortcutCount,
+                              nListed + static_cast<int>(m_refusedAtLoad.size()));
+    int nPosition = 0;
+    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(-1, LVNI_ALL)) {
+        const ShortcutRecord* pRecord = GetShortcutRecord(i);
+        if (bWrite)
+            WriteShortcut(pApp, nPosition, pRecord->m_strFileName, pRecord->m_strParameter,
+                          PackKey(pRecord->m_nModifiers, pRecord->m_nVirtKey),
+                          pRecord->m_nOperation);
+        RemoveShortcut(i);
+        ++nPosition;
+    }
+    if (bWrite)
+        for (const StoredShortcut& stored : m_refusedAtLoad)
+            WriteShortcut(pApp, nPosition++, stored.strFileName, stored.strParameter,
+                          stored.nKey, stored.nOperation);
+}

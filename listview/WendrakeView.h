@@ -1,0 +1,60 @@
+// The one view: a report-style list whose rows are the shortcut table. Each row owns its
+// ShortcutRecord through its item data, and every row's hot key is registered on this window.
+#pragma once
+
+#include "engine/ShortcutRecord.h"
+#include "framework/CListView.h"
+
+#include <vector>
+
+class CWendrakeView : public CListView {
+    DECLARE_DYNCREATE(CWendrakeView)
+
+public:
+    CWendrakeView();
+    ~CWendrakeView() override;
+
+    // The shortcut table. AddShortcut returns false when nothing was added, after telling the
+    // user why.
+    bool AddShortcut(int nOperation, CString strFileName, CString strParameter,
+                     unsigned nModifiers, unsigned nVirtKey);
+    void RemoveShortcut(int nIndex);
+    ShortcutRecord* GetShortcutRecord(int nIndex) const;
+    int FindShortcutById(int nId) const;
+    void DeleteSelectedShortcuts();
+    void SelectAllShortcuts();
+    void SortShortcuts(int nColumn);
+    static int CALLBACK CompareAscending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+    static int CALLBACK CompareDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+    int m_nNextId;          // the next hot-key id; only grows, never reused
+    int m_nSortState[6];    // per column: 2 never sorted, 0 ascending, 1 descending
+    bool m_bEnabled;        // while false, hot-key presses are swallowed
+
+protected:
+    void OnInitialUpdate() override;
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    enum class AddResult { Added, KeyNotBindable, IdsUsedUp, RegistrationRefused };
+    // AddShortcut with the reason of a refusal, which the profile load needs.
+    AddResult TryAddShortcut(int nOperation, const CString& strFileName,
+                             const CString& strParameter, unsigned nModifiers,
+                             unsigned nVirtKey);
+    void LoadShortcuts();
+    void SaveShortcuts();
+
+    // A stored shortcut that the system refused to register at load (another program held
+    // the combination): written back at the save, so a passing clash loses nothing.
+    struct StoredShortcut {
+        CString strFileName;
+        CString strParameter;
+        int nOperation;
+        unsigned nKey;
+    };
+    std::vector<StoredShortcut> m_refusedAtLoad;
+    bool m_bLoaded = false; // the save writes nothing unless the load ran
+};
