@@ -5,6 +5,19 @@
 #include "framework/CWinApp.h"
 #include "listview/WendrakeView.h"
 
+bool CWendrakeView::IsListed(unsigned nModifiers, unsigned nVirtKey) const {
+    // The system tells combinations apart by the four modifier keys only.
+    const unsigned kModifierKeys = MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN;
+    const CListCtrl& list = GetListCtrl();
+    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL)) {
+        const ShortcutRecord* pRecord = GetShortcutRecord(i);
+        if (pRecord->m_nVirtKey == nVirtKey &&
+            (pRecord->m_nModifiers & kModifierKeys) == (nModifiers & kModifierKeys))
+            return true;
+    }
+    return false;
+}
+
 void CWendrakeView::LoadShortcuts() {
     CWinApp* pApp = AfxGetApp();
     const int nCount = static_cast<int>(pApp->GetProfileInt(kShortcutSection, kShortcutCount, 0));
@@ -21,7 +34,7 @@ void CWendrakeView::LoadShortcuts() {
         UnpackKey(nKey, nModifiers, nVirtKey);
         const AddResult result =
             TryAddShortcut(nOperation, strFileName, strParameter, nModifiers, nVirtKey);
-        if (result == AddResult::RegistrationRefused)
+        if (result == AddResult::RegistrationRefused && !IsListed(nModifiers, nVirtKey))
             m_refusedAtLoad.push_back(
                 {strFileName, strParameter, nOperation, PackKey(nModifiers, nVirtKey)});
     }

@@ -45,10 +45,13 @@ private:
                              const CString& strParameter, unsigned nModifiers,
                              unsigned nVirtKey);
     void LoadShortcuts();
+    // Whether a row already holds the combination, as the system compares combinations.
+    bool IsListed(unsigned nModifiers, unsigned nVirtKey) const;
     void SaveShortcuts();
 
-    // A stored shortcut that the system refused to register at load (another program held
-    // the combination): written back at the save, so a passing clash loses nothing.
+    // A stored shortcut that the system refused to register at load because another program
+    // held the combination: written back at the save, so a passing clash loses nothing. A
+    // second entry for a combination of the list itself is dropped, as before.
     struct StoredShortcut {
         CString strFileName;
         CString strParameter;

@@ -158,17 +158,19 @@ TEST_F(ShortcutStorage, PositionsFrom100HaveThreeDigits) {
 }
 
 TEST_F(ShortcutStorage, EntryHeldElsewhereAtLoadIsKeptForTheNextRun) {
-    PutInt(L"size", 3);
+    PutInt(L"size", 4);
     PutShortcut(0, L"C:\\first", L"", OP_OPEN_FILE, 'A' << 8 | MOD_ALT);
     PutShortcut(1, L"C:\\taken", L"-t", OP_EXPLORE, 'T' << 8 | MOD_ALT);
     PutShortcut(2, L"C:\\nokey", L"", OP_OPEN_FILE, VK_SPACE << 8 | MOD_ALT);
+    PutShortcut(3, L"C:\\twice", L"", OP_OPEN_FILE, 'A' << 8 | MOD_ALT | 0x10);
     TestWindow other;
     ASSERT_TRUE(RegisterHotKey(other.Handle(), 1, MOD_ALT, 'T'));
     CreateView();
     UnregisterHotKey(other.Handle(), 1);
     EXPECT_EQ(Column(1), (std::vector<CString>{L"C:\\first"}));
-    ASSERT_EQ(m_boxes.size(), 2u);
+    ASSERT_EQ(m_boxes.size(), 3u);
     EXPECT_STREQ(m_boxes[1], L"登録できないキーです。");
+    EXPECT_STREQ(m_boxes[2], m_boxes[0]) << "the same refusal by the system";
 
     ASSERT_TRUE(m_pView->AddShortcut(OP_OPEN_FILE, L"C:\\new", L"", MOD_ALT, 'N'));
     DestroyView();
