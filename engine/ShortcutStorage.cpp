@@ -57,27 +57,29 @@ void WriteShortcut(CWinApp* pApp, int nPosition, const CString& strFileName,
 
 } // namespace
 
-void CWendrakeView::SaveShortcuts() {
-    CWinApp* pApp = AfxGetApp();
-    CListCtrl& list = GetListCtrl();
+void CWendrakeView::WriteShortcuts() {
     // Without a load the empty list says nothing about what is stored: keep it as it is.
-    const bool bWrite = m_bLoaded;
-    const int nListed = list.GetItemCount();
-    if (bWrite)
-        pApp->WriteProfileInt(kShortcutSection, kShortcutCount,
-                              nListed + static_cast<int>(m_refusedAtLoad.size()));
+    if (!m_bLoaded)
+        return;
+    CWinApp* pApp = AfxGetApp();
+    const CListCtrl& list = GetListCtrl();
+    pApp->WriteProfileInt(kShortcutSection, kShortcutCount,
+                          list.GetItemCount() + static_cast<int>(m_refusedAtLoad.size()));
     int nPosition = 0;
-    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(-1, LVNI_ALL)) {
+    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL)) {
         const ShortcutRecord* pRecord = GetShortcutRecord(i);
-        if (bWrite)
-            WriteShortcut(pApp, nPosition, pRecord->m_strFileName, pRecord->m_strParameter,
-                          PackKey(pRecord->m_nModifiers, pRecord->m_nVirtKey),
-                          pRecord->m_nOperation);
-        RemoveShortcut(i);
-        ++nPosition;
+        WriteShortcut(pApp, nPosition++, pRecord->m_strFileName, pRecord->m_strParameter,
+                      PackKey(pRecord->m_nModifiers, pRecord->m_nVirtKey), pRecord->m_nOperation);
     }
-    if (bWrite)
-        for (const StoredShortcut& stored : m_refusedAtLoad)
-            WriteShortcut(pApp, nPosition++, stored.strFileName, stored.strParameter,
-                          stored.nKey, stored.nOperation);
+    for (const StoredShortcut& stored : m_refusedAtLoad)
+        WriteShortcut(pApp, nPosition++, stored.strFileName, stored.strParameter, stored.nKey,
+                      stored.nOperation);
+}
+
+void CWendrakeView::SaveShortcuts() {
+    WriteShortcuts();
+    // No registration may outlive the window.
+    CListCtrl& list = GetListCtrl();
+    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(-1, LVNI_ALL))
+        RemoveShortcut(i);
 }

@@ -27,6 +27,10 @@ public:
     static int CALLBACK CompareAscending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
     static int CALLBACK CompareDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
+    // Writes the list to the profile, in list order, without changing it. Runs at the end of
+    // the session, when the window is not destroyed, and as part of the save at destruction.
+    void WriteShortcuts();
+
     int m_nNextId;          // the next hot-key id; only grows, never reused
     int m_nSortState[6];    // per column: 2 never sorted, 0 ascending, 1 descending
     bool m_bEnabled;        // while false, hot-key presses are swallowed
@@ -45,6 +49,7 @@ private:
                              const CString& strParameter, unsigned nModifiers,
                              unsigned nVirtKey);
     void LoadShortcuts();
+    // Writes, then removes every row, so that no hot key outlives the window.
     // Whether a row already holds the combination, as the system compares combinations.
     bool IsListed(unsigned nModifiers, unsigned nVirtKey) const;
     void SaveShortcuts();

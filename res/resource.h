@@ -46,6 +46,8 @@
 #define IDS_HOTKEY_REFUSED_CODE 2002
 #define IDS_LAUNCH_FAILED 2003
 #define IDS_SHELL_ERROR_BASE 2100
+#define IDS_ALREADY_RUNNING 2004
+#define IDS_CONFIRM_EXIT 2005
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

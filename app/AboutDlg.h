@@ -1,0 +1,13 @@
+// The version information box.
+#pragma once
+
+#include "framework/CDialog.h"
+
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    DECLARE_MESSAGE_MAP()
+};

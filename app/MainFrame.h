@@ -1,0 +1,47 @@
+// The main frame: the list view with a tool bar and a status bar, and the program's presence
+// in the notification area, with the icon's two pictures and its menu.
+#pragma once
+
+#include "framework/CFrameWnd.h"
+#include "framework/CMenu.h"
+#include "framework/CStatusBar.h"
+#include "framework/CToolBar.h"
+
+// The notification-area icon's callback message and its id.
+const UINT WM_TRAYNOTIFY = WM_APP + 100;
+const UINT kTrayIconId = 128;
+
+class CMainFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(CMainFrame)
+
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    BOOL NotifyTrayIcon(DWORD dwMessage, UINT uID, HICON hIcon);
+    void AddTrayIcon();
+    void DeleteTrayIcon();
+
+    BOOL m_bTrayIcon;
+    HICON m_hIconEnabled;  // the picture while hot keys are enabled
+    HICON m_hIconDisabled; // the picture while they are disabled
+    CMenu m_menuTray;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
+
+    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnDestroy();
+    void OnClose();
+    void OnTrayShowWindow();
+    void OnTrayExit();
+    void OnOpenHelp();
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+    CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
+};
