@@ -1,6 +1,7 @@
 #include "listview/WendrakeView.h"
 
 #include "framework/CListCtrl.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CWendrakeView)
 
@@ -20,6 +21,8 @@ void CWendrakeView::OnInitialUpdate() {
     CListView::OnInitialUpdate();
     LoadShortcuts();
 }
+
+void CWendrakeView::OnDraw(CDC*) {}
 
 void CWendrakeView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
     SortShortcuts(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem);

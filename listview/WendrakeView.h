@@ -37,6 +37,7 @@ public:
 
 protected:
     void OnInitialUpdate() override;
+    void OnDraw(CDC* pDC) override; // the list control paints itself
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDestroy();
