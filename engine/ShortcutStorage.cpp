@@ -5,21 +5,14 @@
 #include "framework/CWinApp.h"
 #include "listview/WendrakeView.h"
 
-bool CWendrakeView::IsListed(unsigned nModifiers, unsigned nVirtKey) const {
-    // The system tells combinations apart by the four modifier keys only.
-    const unsigned kModifierKeys = MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN;
-    const CListCtrl& list = GetListCtrl();
-    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL)) {
-        const ShortcutRecord* pRecord = GetShortcutRecord(i);
-        if (pRecord->m_nVirtKey == nVirtKey &&
-            (pRecord->m_nModifiers & kModifierKeys) == (nModifiers & kModifierKeys))
-            return true;
-    }
-    return false;
-}
+#include <unordered_set>
 
 void CWendrakeView::LoadShortcuts() {
     CWinApp* pApp = AfxGetApp();
+    // The combinations loaded so far, as the system tells them apart (by the four modifier
+    // keys): a refusal for one of these is a duplicate entry, not another program's doing.
+    std::unordered_set<unsigned> loaded;
+    const unsigned kModifierKeys = MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN;
     const int nCount = static_cast<int>(pApp->GetProfileInt(kShortcutSection, kShortcutCount, 0));
     for (int i = 0; i < nCount; ++i) {
         const CString strFileName =
@@ -34,7 +27,10 @@ void CWendrakeView::LoadShortcuts() {
         UnpackKey(nKey, nModifiers, nVirtKey);
         const AddResult result =
             TryAddShortcut(nOperation, strFileName, strParameter, nModifiers, nVirtKey);
-        if (result == AddResult::RegistrationRefused && !IsListed(nModifiers, nVirtKey))
+        const unsigned nCombination = PackKey(nModifiers & kModifierKeys, nVirtKey);
+        if (result == AddResult::Added)
+            loaded.insert(nCombination);
+        else if (result == AddResult::RegistrationRefused && !loaded.count(nCombination))
             m_refusedAtLoad.push_back(
                 {strFileName, strParameter, nOperation, PackKey(nModifiers, nVirtKey)});
     }

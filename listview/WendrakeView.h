@@ -51,8 +51,6 @@ private:
                              unsigned nVirtKey);
     void LoadShortcuts();
     // Writes, then removes every row, so that no hot key outlives the window.
-    // Whether a row already holds the combination, as the system compares combinations.
-    bool IsListed(unsigned nModifiers, unsigned nVirtKey) const;
     void SaveShortcuts();
 
     // A stored shortcut that the system refused to register at load because another program
