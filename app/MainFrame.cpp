@@ -32,8 +32,7 @@ ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_REGISTERED_MESSAGE(s_uTaskbarCreated, OnTaskbarCreated)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame()
-    : m_bTrayIcon(FALSE), m_hIconEnabled(nullptr), m_hIconDisabled(nullptr) {}
+CMainFrame::CMainFrame() : m_bTrayIcon(FALSE), m_hIconEnabled(nullptr), m_hIconDisabled(nullptr) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -124,9 +123,13 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CMainFrame::OnTrayShowWindow() { ActivateFrame(-1); }
+void CMainFrame::OnTrayShowWindow() {
+    ActivateFrame(-1);
+}
 
-void CMainFrame::OnTrayExit() { PostMessage(WM_CLOSE); }
+void CMainFrame::OnTrayExit() {
+    PostMessage(WM_CLOSE);
+}
 
 void CMainFrame::OnOpenHelp() {
     ShellExecuteW(m_hWnd, L"open", L"Wendrake.chm", nullptr, nullptr, SW_SHOWNORMAL);

@@ -5,6 +5,8 @@
 #include "BenchView.h"
 
 #include "framework/MessageBoxHook.h"
+
+#include <commctrl.h>
 #include "support/SyntheticInput.h"
 
 #include <shellapi.h>
@@ -55,8 +57,8 @@ int wmain(int argc, wchar_t** argv) {
     parent.CreateEx(0, AfxRegisterWndClass(0), L"bench", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400,
                     nullptr, nullptr);
     auto* pView = new BenchView;
-    pView->CreateEx(0, L"SysListView32", L"", WS_CHILD | LVS_REPORT, 0, 0, 500, 300,
-                    parent.m_hWnd, reinterpret_cast<HMENU>(1));
+    pView->CreateEx(0, L"SysListView32", L"", WS_CHILD | LVS_REPORT, 0, 0, 500, 300, parent.m_hWnd,
+                    reinterpret_cast<HMENU>(1));
     // Rows ahead of the pressed one, as in a full list: the lookup walks the table.
     for (unsigned vk = 'A'; vk <= 'Z'; ++vk)
         pView->AddShortcut(OP_OPEN_FILE, g_pszTarget, L"", MOD_CONTROL | MOD_SHIFT, vk);
@@ -67,8 +69,8 @@ int wmain(int argc, wchar_t** argv) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"HotKeyFloor";
     RegisterClassW(&wc);
-    HWND hFloor = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr,
-                                  nullptr, wc.hInstance, nullptr);
+    HWND hFloor = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
     RegisterHotKey(hFloor, 1, MOD_CONTROL | MOD_ALT, 'L');
 
     std::vector<double> floor, view;

@@ -4,6 +4,7 @@
 
 #include "engine/KeyNames.h"
 #include "engine/ProfileNames.h"
+#include "framework/CListCtrl.h"
 #include "framework/MessageBoxHook.h"
 
 #include <cstdio>

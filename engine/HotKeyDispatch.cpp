@@ -1,6 +1,7 @@
 // A hot-key press: the shortcut owning the id hands its target to the shell.
 #include "engine/LaunchCommand.h"
 #include "framework/AfxMessageBox.h"
+#include "framework/ResourceString.h"
 #include "listview/WendrakeView.h"
 #include "res/resource.h"
 
@@ -20,21 +21,16 @@ LRESULT CWendrakeView::OnHotKey(WPARAM wParam, LPARAM) {
     if (!command.bLaunch)
         return 0;
 
-    const INT_PTR nResult = reinterpret_cast<INT_PTR>(ShellExecuteW(
-        nullptr, command.pszVerb, pRecord->m_strFileName, command.strParameters, nullptr,
-        SW_SHOWNORMAL));
+    const INT_PTR nResult =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, command.pszVerb, pRecord->m_strFileName,
+                                                command.strParameters, nullptr, SW_SHOWNORMAL));
     if (nResult > 32)
         return 0;
 
     // Built before the box: its modal loop may let the table change underneath.
-    CString text = pRecord->m_strFileName;
-    CString part;
-    part.LoadString(IDS_LAUNCH_FAILED);
-    text += part;
-    if (const unsigned nReasonId = ShellErrorReasonId(nResult)) {
-        part.LoadString(nReasonId);
-        text += part;
-    }
+    CString text = pRecord->m_strFileName + AfxLoadString(IDS_LAUNCH_FAILED);
+    if (const unsigned nReasonId = ShellErrorReasonId(nResult))
+        text += AfxLoadString(nReasonId);
     AfxMessageBox(text, MB_OK, 0);
     return 0;
 }

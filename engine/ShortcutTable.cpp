@@ -2,6 +2,7 @@
 #include "engine/KeyNames.h"
 #include "engine/ShortcutOrder.h"
 #include "framework/AfxMessageBox.h"
+#include "framework/ResourceString.h"
 #include "framework/CListCtrl.h"
 #include "listview/WendrakeView.h"
 #include "res/resource.h"
@@ -22,9 +23,7 @@ void ShowRegistrationFailure(DWORD dwError) {
         text = pszSystemText;
     } else {
         // Without the system's own words the user still learns which error it was.
-        CString format;
-        format.LoadString(IDS_HOTKEY_REFUSED_CODE);
-        text.Format(format, static_cast<int>(dwError));
+        text.Format(AfxLoadString(IDS_HOTKEY_REFUSED_CODE), static_cast<int>(dwError));
     }
     if (pszSystemText)
         LocalFree(pszSystemText);
@@ -47,7 +46,7 @@ CWendrakeView::AddResult CWendrakeView::TryAddShortcut(int nOperation, const CSt
     }
 
     // From here the id stays used, whatever follows.
-    auto* pRecord = new ShortcutRecord{m_nNextId++, CString(), strKeyName, strFileName,
+    auto* pRecord = new ShortcutRecord{m_nNextId++, CString(),  strKeyName, strFileName,
                                        nOperation,  nModifiers, nVirtKey,   strParameter};
     pRecord->m_strId.Format(L"%d", pRecord->m_nId);
 

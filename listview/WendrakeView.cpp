@@ -1,6 +1,7 @@
 #include "listview/WendrakeView.h"
 
 #include "framework/CListCtrl.h"
+#include "framework/ResourceString.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CWendrakeView)
@@ -17,8 +18,32 @@ CWendrakeView::CWendrakeView() : m_nNextId(0), m_nSortState{2, 2, 2, 2, 2, 2}, m
 
 CWendrakeView::~CWendrakeView() = default;
 
+BOOL CWendrakeView::PreCreateWindow(CREATESTRUCTW& cs) {
+    cs.style |= LVS_REPORT;
+    cs.dwExStyle |= WS_EX_ACCEPTFILES; // files dropped on the list become shortcuts
+    return CListView::PreCreateWindow(cs);
+}
+
 void CWendrakeView::OnInitialUpdate() {
     CListView::OnInitialUpdate();
+    CListCtrl& list = GetListCtrl();
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+
+    // The widths are for 96 dots per inch; the target column takes what the others leave.
+    HDC hDC = ::GetDC(m_hWnd);
+    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
+    ::ReleaseDC(m_hWnd, hDC);
+    RECT rect;
+    GetClientRect(&rect);
+    list.InsertColumn(0, AfxLoadString(IDS_COLUMN_KEY), LVCFMT_LEFT, MulDiv(160, nDpi, 96), 0);
+    list.InsertColumn(1, AfxLoadString(IDS_COLUMN_TARGET), LVCFMT_LEFT,
+                      rect.right - MulDiv(240, nDpi, 96), 1);
+    list.InsertColumn(2, AfxLoadString(IDS_COLUMN_ARGUMENTS), LVCFMT_LEFT, MulDiv(80, nDpi, 96), 2);
+
+    // Without the pictures the list still works: the rows show no icons.
+    if (m_imageList.Create(IDB_LISTICONS, 16, 1, RGB(0, 255, 0)))
+        list.SetImageList(&m_imageList, LVSIL_SMALL);
+
     LoadShortcuts();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/ShortcutRecord.h"
+#include "framework/CImageList.h"
 #include "framework/CListView.h"
 
 #include <vector>
@@ -16,8 +17,8 @@ public:
 
     // The shortcut table. AddShortcut returns false when nothing was added, after telling the
     // user why.
-    bool AddShortcut(int nOperation, CString strFileName, CString strParameter,
-                     unsigned nModifiers, unsigned nVirtKey);
+    bool AddShortcut(int nOperation, CString strFileName, CString strParameter, unsigned nModifiers,
+                     unsigned nVirtKey);
     void RemoveShortcut(int nIndex);
     ShortcutRecord* GetShortcutRecord(int nIndex) const;
     int FindShortcutById(int nId) const;
@@ -33,9 +34,11 @@ public:
 
     int m_nNextId;          // the next hot-key id; only grows, never reused
     int m_nSortState[6];    // per column: 2 never sorted, 0 ascending, 1 descending
+    CImageList m_imageList; // the rows' icons, indexed by operation
     bool m_bEnabled;        // while false, hot-key presses are swallowed
 
 protected:
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override; // the list control paints itself
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
@@ -47,8 +50,7 @@ private:
     enum class AddResult { Added, KeyNotBindable, IdsUsedUp, RegistrationRefused };
     // AddShortcut with the reason of a refusal, which the profile load needs.
     AddResult TryAddShortcut(int nOperation, const CString& strFileName,
-                             const CString& strParameter, unsigned nModifiers,
-                             unsigned nVirtKey);
+                             const CString& strParameter, unsigned nModifiers, unsigned nVirtKey);
     void LoadShortcuts();
     // Writes, then removes every row, so that no hot key outlives the window.
     void SaveShortcuts();

@@ -48,6 +48,9 @@
 #define IDS_SHELL_ERROR_BASE 2100
 #define IDS_ALREADY_RUNNING 2004
 #define IDS_CONFIRM_EXIT 2005
+#define IDS_COLUMN_KEY 2006
+#define IDS_COLUMN_TARGET 2007
+#define IDS_COLUMN_ARGUMENTS 2008
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

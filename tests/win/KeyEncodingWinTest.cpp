@@ -82,6 +82,8 @@ TEST(RealHotKey, ConvertedEditorFlagsFireForThePhysicalKeys) {
         ASSERT_TRUE(SendKeyPress(c.held, vk));
         const bool fired = PumpUntil([&] { return !window.Received(WM_HOTKEY).empty(); });
         EXPECT_TRUE(fired) << "flags " << c.flags << " win " << c.win;
+        PumpFor(100);
+        EXPECT_EQ(window.Received(WM_HOTKEY).size(), 1u) << "one press, one message";
         if (fired) {
             const MSG msg = window.Received(WM_HOTKEY).front();
             EXPECT_EQ(msg.wParam, WPARAM(id));

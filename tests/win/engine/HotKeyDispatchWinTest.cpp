@@ -35,19 +35,22 @@ protected:
     // The command line the recorder was started with, or "<not started>".
     std::wstring RecordedCommandLine(DWORD timeoutMs = 5000) {
         const bool started = PumpUntil(
-            [&] { return GetFileAttributesW(m_strOutput) != INVALID_FILE_ATTRIBUTES; },
-            timeoutMs);
+            [&] { return GetFileAttributesW(m_strOutput) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
         if (!started)
             return L"<not started>";
-        std::ifstream file(static_cast<const wchar_t*>(m_strOutput), std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        std::string bytes;
+        {
+            std::ifstream file(static_cast<const wchar_t*>(m_strOutput), std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        }
+        // Closed first: an open file cannot be deleted, and would be read again next time.
         DeleteFileW(m_strOutput);
         return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
                             bytes.size() / sizeof(wchar_t));
     }
     static bool EndsWith(const std::wstring& text, const std::wstring& tail) {
-        return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(),
-                                                          tail) == 0;
+        return text.size() >= tail.size() &&
+               text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
     }
     void Press(int nId) { m_pView->SendMessage(WM_HOTKEY, static_cast<WPARAM>(nId), 0); }
 
@@ -121,9 +124,11 @@ TEST_F(HotKeyDispatch, ShellFailureNamesTheFileAndTheReason) {
     DeleteFileW(unknown);
     ASSERT_EQ(m_boxes.size(), 2u);
     EXPECT_STREQ(m_boxes[0],
-                 missing + L"\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。");
-    EXPECT_STREQ(m_boxes[1], unknown + L"\nは実行できませんでした。\n"
-                                       L"ファイルの拡張子に関連付けられたアプリケーションは存在しません。");
+                 missing +
+                     L"\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。");
+    EXPECT_STREQ(m_boxes[1],
+                 unknown + L"\nは実行できませんでした。\n"
+                           L"ファイルの拡張子に関連付けられたアプリケーションは存在しません。");
     EXPECT_EQ(List().GetItemCount(), 2) << "a failure changes nothing";
 }
 

@@ -38,8 +38,8 @@ protected:
 
 TEST_F(ShortcutTable, AddAppendsARegisteredRowThatOwnsItsRecord) {
     Add(L"C:\\a.exe", 'A');
-    ASSERT_TRUE(m_pView->AddShortcut(OP_EXPLORE, L"C:\\フォルダ", L"-x", MOD_SHIFT | MOD_CONTROL,
-                                     VK_NEXT));
+    ASSERT_TRUE(
+        m_pView->AddShortcut(OP_EXPLORE, L"C:\\フォルダ", L"-x", MOD_SHIFT | MOD_CONTROL, VK_NEXT));
     ASSERT_EQ(List().GetItemCount(), 2);
     EXPECT_TRUE(m_boxes.empty());
     EXPECT_STREQ(ItemText(1, 0), L"Shift + Ctrl + Page Down");
@@ -97,7 +97,8 @@ TEST_F(ShortcutTable, SystemRefusalShowsItsTextAndStillUsesTheId) {
 }
 
 TEST_F(ShortcutTable, CombinationHeldByAnotherProgramIsRefused) {
-    STARTUPINFOW si = {sizeof(si)};
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     wchar_t szCommand[] = L"HotKeyHolder.exe 3 0x4A"; // Ctrl + Alt + J
     ASSERT_TRUE(CreateProcessW(L"tests\\HotKeyHolder.exe", szCommand, nullptr, nullptr, FALSE, 0,
@@ -152,11 +153,11 @@ TEST_F(ShortcutTable, EachColumnTogglesItsOwnSortAndNewRowsGoLast) {
     EXPECT_EQ(m_pView->m_nSortState[1], 1);
     m_pView->m_nSortState[1] = 2;
 
-    Add(L"b", VK_F1 + 1, 0, L"z");  // F2
-    Add(L"B", VK_F1 + 9, 0, L"");   // F10
-    Add(L"a", VK_F1, 0, L"y");      // F1
-    Add(L"c", 'B', MOD_ALT, L"x");  // Alt + B
-    Add(L"d", 'A', 0, L"w");        // A
+    Add(L"b", VK_F1 + 1, 0, L"z"); // F2
+    Add(L"B", VK_F1 + 9, 0, L"");  // F10
+    Add(L"a", VK_F1, 0, L"y");     // F1
+    Add(L"c", 'B', MOD_ALT, L"x"); // Alt + B
+    Add(L"d", 'A', 0, L"w");       // A
 
     m_pView->SortShortcuts(1);
     EXPECT_EQ(Column(1), (std::vector<CString>{L"B", L"a", L"b", L"c", L"d"}));

@@ -2,7 +2,7 @@
 // whose profile lives in a scratch registry key, and message boxes answered and recorded.
 #pragma once
 
-#include "framework/AfxMessageBox.h"
+#include "framework/MessageBoxHook.h"
 #include "framework/CListCtrl.h"
 #include "framework/CWinApp.h"
 #include "listview/WendrakeView.h"

@@ -9,9 +9,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR pszCmdLine, int) {
     const UINT nModifiers = static_cast<UINT>(wcstoul(pszCmdLine, &pszEnd, 0));
     const UINT nVirtKey = static_cast<UINT>(wcstoul(pszEnd, nullptr, 0));
     const BOOL bRegistered = RegisterHotKey(nullptr, 1, nModifiers, nVirtKey);
-    HANDLE hEvent = CreateEventW(nullptr, TRUE, FALSE,
-                                 bRegistered ? L"WendrakeHotKeyHolderReady"
-                                             : L"WendrakeHotKeyHolderFailed");
+    HANDLE hEvent =
+        CreateEventW(nullptr, TRUE, FALSE,
+                     bRegistered ? L"WendrakeHotKeyHolderReady" : L"WendrakeHotKeyHolderFailed");
     SetEvent(hEvent);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0)

@@ -21,8 +21,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline)
             return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
-                                  QS_ALLINPUT);
+        // Woken by messages; conditions outside the queue (a file appearing) are polled.
+        const ULONGLONG wait = deadline - now < 10 ? deadline - now : 10;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(wait), QS_ALLINPUT);
     }
 }
 
