@@ -24,6 +24,7 @@ CWinApp::CWinApp(LPCWSTR lpszAppName)
 }
 
 CWinApp::~CWinApp() {
+    CloseSectionKey();
     if (g_pApp == this)
         g_pApp = nullptr;
 }

@@ -83,11 +83,17 @@ public:
 private:
     // HKCU-relative path of a section's key.
     CString SectionKeyPath(LPCWSTR lpszSection) const;
+    // The open key of a section, kept open for the next call (a list of entries is read and
+    // written one value at a time); nullptr when it does not exist and bCreate is false.
+    HKEY SectionKey(LPCWSTR lpszSection, bool bCreate);
+    void CloseSectionKey();
     // Whether the message may have changed what idle work shows.
     bool IsIdleMessage(const MSG& msg);
 
     CString m_strAppName;
     CString m_strRegistryKey;
+    CString m_strOpenSection;
+    HKEY m_hOpenSection = nullptr;
     MSG m_msgCur = {};
     POINT m_ptLastMouse = {-1, -1};
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;

@@ -9,7 +9,12 @@
 
 namespace {
 
-const wchar_t kWndProperty[] = L"Wendrake.CWnd";
+// The objects attached to this thread's windows. A map of our own rather than a window
+// property: every message looks its object up, and a property costs a trip to the system.
+std::unordered_map<HWND, CWnd*>& PermanentMap() {
+    thread_local std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
 
 // The message being handled now, for Default(). Saved and restored around each dispatch, so
 // nested messages (a SendMessage from a handler) do not lose the outer one.
@@ -95,7 +100,10 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return hWnd ? static_cast<CWnd*>(GetPropW(hWnd, kWndProperty)) : nullptr;
+    if (!hWnd)
+        return nullptr;
+    const auto found = PermanentMap().find(hWnd);
+    return found != PermanentMap().end() ? found->second : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -119,13 +127,13 @@ void CWnd::DeleteTempMap() {
 
 void CWnd::Attach(HWND hWnd) {
     m_hWnd = hWnd;
-    SetPropW(hWnd, kWndProperty, this);
+    PermanentMap()[hWnd] = this;
 }
 
 void CWnd::Detach() {
     if (!m_hWnd)
         return;
-    RemovePropW(m_hWnd, kWndProperty);
+    PermanentMap().erase(m_hWnd);
     if (m_pfnSuper) {
         SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
         m_pfnSuper = nullptr;
@@ -202,6 +210,12 @@ void CWnd::GetWindowText(CString& rString) const {
 
 void CWnd::DragAcceptFiles(BOOL bAccept) {
     ::DragAcceptFiles(m_hWnd, bAccept);
+}
+
+void CWnd::SetRedraw(BOOL bRedraw) {
+    SendMessage(WM_SETREDRAW, bRedraw);
+    if (bRedraw)
+        InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) {

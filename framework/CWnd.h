@@ -57,6 +57,8 @@ public:
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     void DragAcceptFiles(BOOL bAccept = TRUE);
+    // Turns painting off around a bulk change, and back on with a repaint.
+    void SetRedraw(BOOL bRedraw = TRUE);
 
     // Hook for messages before they are dispatched (accelerators, dialog keys).
     virtual BOOL PreTranslateMessage(MSG* pMsg);

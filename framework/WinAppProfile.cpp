@@ -10,6 +10,7 @@ const wchar_t kRecentFileSection[] = L"Recent File List";
 } // namespace
 
 void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey) {
+    CloseSectionKey();
     m_strRegistryKey = lpszRegistryKey;
     m_pszRegistryKey = m_strRegistryKey;
 }
@@ -18,54 +19,85 @@ CString CWinApp::SectionKeyPath(LPCWSTR lpszSection) const {
     return CString(L"Software\\") + m_strRegistryKey + L"\\" + m_strAppName + L"\\" + lpszSection;
 }
 
+void CWinApp::CloseSectionKey() {
+    if (m_hOpenSection)
+        RegCloseKey(m_hOpenSection);
+    m_hOpenSection = nullptr;
+    m_strOpenSection.Empty();
+}
+
+HKEY CWinApp::SectionKey(LPCWSTR lpszSection, bool bCreate) {
+    if (!m_pszRegistryKey)
+        return nullptr;
+    if (m_hOpenSection && m_strOpenSection == lpszSection)
+        return m_hOpenSection;
+    CloseSectionKey();
+    const CString path = SectionKeyPath(lpszSection);
+    HKEY hKey = nullptr;
+    // Reads do not create a missing key.
+    const LSTATUS status =
+        bCreate ? RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                                  nullptr, &hKey, nullptr)
+                : RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ | KEY_WRITE, &hKey);
+    if (status != ERROR_SUCCESS)
+        return nullptr;
+    m_hOpenSection = hKey;
+    m_strOpenSection = lpszSection;
+    return hKey;
+}
+
 UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault) {
-    DWORD dwValue = 0;
-    DWORD cbData = sizeof(dwValue);
-    // Reads only: a missing key is not created.
-    if (!m_pszRegistryKey ||
-        RegGetValueW(HKEY_CURRENT_USER, SectionKeyPath(lpszSection), lpszEntry, RRF_RT_REG_DWORD,
-                     nullptr, &dwValue, &cbData) != ERROR_SUCCESS)
+    HKEY hKey = SectionKey(lpszSection, false);
+    DWORD dwType = 0, dwValue = 0, cbData = sizeof(dwValue);
+    if (!hKey ||
+        RegQueryValueExW(hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue),
+                         &cbData) != ERROR_SUCCESS ||
+        dwType != REG_DWORD || cbData != sizeof(dwValue))
         return static_cast<UINT>(nDefault);
     return dwValue;
 }
 
 CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault) {
-    if (!m_pszRegistryKey)
+    HKEY hKey = SectionKey(lpszSection, false);
+    if (!hKey)
         return CString(lpszDefault);
-    const CString path = SectionKeyPath(lpszSection);
-    DWORD cbData = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, path, lpszEntry, RRF_RT_REG_SZ, nullptr, nullptr,
-                     &cbData) != ERROR_SUCCESS)
-        return CString(lpszDefault);
+    // Most values fit the first buffer; a longer one is read again at its size. The stored
+    // data need not end with a terminator, so its length comes from the size read.
     CString value;
-    const int nChars = static_cast<int>(cbData / sizeof(wchar_t));
-    // The size includes the terminator that RegGetValueW guarantees.
-    if (RegGetValueW(HKEY_CURRENT_USER, path, lpszEntry, RRF_RT_REG_SZ, nullptr,
-                     value.GetBuffer(nChars), &cbData) != ERROR_SUCCESS)
+    DWORD dwType = 0, cbData = 260 * sizeof(wchar_t);
+    LSTATUS status = RegQueryValueExW(hKey, lpszEntry, nullptr, &dwType,
+                                      reinterpret_cast<BYTE*>(value.GetBuffer(260)), &cbData);
+    if (status == ERROR_MORE_DATA)
+        status = RegQueryValueExW(
+            hKey, lpszEntry, nullptr, &dwType,
+            reinterpret_cast<BYTE*>(value.GetBuffer(static_cast<int>(cbData / sizeof(wchar_t)))),
+            &cbData);
+    if (status != ERROR_SUCCESS || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
         return CString(lpszDefault);
-    value.ReleaseBuffer();
+    value.ReleaseBuffer(static_cast<int>(cbData / sizeof(wchar_t)));
+    value.ReleaseBuffer(); // and up to an embedded terminator
     return value;
 }
 
 BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue) {
-    if (!m_pszRegistryKey)
-        return FALSE;
+    HKEY hKey = SectionKey(lpszSection, true);
     const DWORD dwValue = static_cast<DWORD>(nValue);
-    return RegSetKeyValueW(HKEY_CURRENT_USER, SectionKeyPath(lpszSection), lpszEntry, REG_DWORD,
-                           &dwValue, sizeof(dwValue)) == ERROR_SUCCESS;
+    return hKey &&
+           RegSetValueExW(hKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
+                          sizeof(dwValue)) == ERROR_SUCCESS;
 }
 
 BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue) {
-    if (!m_pszRegistryKey)
+    HKEY hKey = SectionKey(lpszSection, true);
+    if (!hKey)
         return FALSE;
-    const CString path = SectionKeyPath(lpszSection);
     if (!lpszValue) {
-        const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, path, lpszEntry);
+        const LSTATUS status = RegDeleteValueW(hKey, lpszEntry);
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
     }
     const DWORD cbData = static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t));
-    return RegSetKeyValueW(HKEY_CURRENT_USER, path, lpszEntry, REG_SZ, lpszValue, cbData) ==
-           ERROR_SUCCESS;
+    return RegSetValueExW(hKey, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                          cbData) == ERROR_SUCCESS;
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
