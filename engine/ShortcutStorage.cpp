@@ -13,6 +13,8 @@ void CWendrakeView::LoadShortcuts() {
     // keys): a refusal for one of these is a duplicate entry, not another program's doing.
     std::unordered_set<unsigned> loaded;
     const unsigned kModifierKeys = MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN;
+    // A list control that repaints after every row makes a long list slow to load.
+    SetRedraw(FALSE);
     const int nCount = static_cast<int>(pApp->GetProfileInt(kShortcutSection, kShortcutCount, 0));
     for (int i = 0; i < nCount; ++i) {
         const CString strFileName =
@@ -34,6 +36,7 @@ void CWendrakeView::LoadShortcuts() {
             m_refusedAtLoad.push_back(
                 {strFileName, strParameter, nOperation, PackKey(nModifiers, nVirtKey)});
     }
+    SetRedraw(TRUE);
     m_bLoaded = true;
 }
 
@@ -76,6 +79,7 @@ void CWendrakeView::SaveShortcuts() {
     WriteShortcuts();
     // No registration may outlive the window.
     CListCtrl& list = GetListCtrl();
+    SetRedraw(FALSE);
     for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(-1, LVNI_ALL))
         RemoveShortcut(i);
 }
