@@ -44,6 +44,17 @@ protected:
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDestroy();
+
+    // Switching all hot keys on and off: presses are swallowed while off, but every
+    // combination stays registered, so it stays reserved.
+    void OnHotKeysEnable();
+    void OnHotKeysDisable();
+
+    void OnUpdateShortcutDelete(CCmdUI* pCmdUI);
+    void OnUpdateShortcutSelectAll(CCmdUI* pCmdUI);
+    void OnUpdateShortcutEdit(CCmdUI* pCmdUI);
+    void OnUpdateHotKeysEnable(CCmdUI* pCmdUI);
+    void OnUpdateHotKeysDisable(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -52,6 +63,8 @@ private:
     AddResult TryAddShortcut(int nOperation, const CString& strFileName,
                              const CString& strParameter, unsigned nModifiers, unsigned nVirtKey);
     void LoadShortcuts();
+    // The notification-area icon's picture follows the enable switch.
+    void ShowEnabledPicture(bool bEnabled);
     // Writes, then removes every row, so that no hot key outlives the window.
     void SaveShortcuts();
 
