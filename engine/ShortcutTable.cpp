@@ -59,13 +59,8 @@ CWendrakeView::AddResult CWendrakeView::TryAddShortcut(int nOperation, const CSt
 
     CListCtrl& list = GetListCtrl();
     const int nItem = list.GetItemCount();
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = nItem;
-    item.pszText = const_cast<LPWSTR>(static_cast<LPCWSTR>(pRecord->m_strKeyName));
-    item.iImage = pRecord->m_nOperation;
-    item.lParam = reinterpret_cast<LPARAM>(pRecord);
-    list.InsertItem(&item);
+    list.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, nItem, pRecord->m_strKeyName, 0, 0,
+                    pRecord->m_nOperation, reinterpret_cast<LPARAM>(pRecord));
     list.SetItemText(nItem, 1, pRecord->m_strFileName);
     list.SetItemText(nItem, 2, pRecord->m_strParameter);
     return AddResult::Added;

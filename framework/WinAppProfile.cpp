@@ -46,32 +46,47 @@ HKEY CWinApp::SectionKey(LPCWSTR lpszSection, bool bCreate) {
     return hKey;
 }
 
+LSTATUS CWinApp::WithSectionKey(LPCWSTR lpszSection, bool bCreate,
+                                const std::function<LSTATUS(HKEY)>& access) {
+    HKEY hKey = SectionKey(lpszSection, bCreate);
+    LSTATUS status = hKey ? access(hKey) : ERROR_FILE_NOT_FOUND;
+    // Someone deleted the key while we held it open: a write must not go into the void.
+    if (status == ERROR_KEY_DELETED) {
+        CloseSectionKey();
+        hKey = SectionKey(lpszSection, bCreate);
+        status = hKey ? access(hKey) : ERROR_FILE_NOT_FOUND;
+    }
+    return status;
+}
+
 UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault) {
-    HKEY hKey = SectionKey(lpszSection, false);
     DWORD dwType = 0, dwValue = 0, cbData = sizeof(dwValue);
-    if (!hKey ||
-        RegQueryValueExW(hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue),
-                         &cbData) != ERROR_SUCCESS ||
-        dwType != REG_DWORD || cbData != sizeof(dwValue))
+    const LSTATUS status = WithSectionKey(lpszSection, false, [&](HKEY hKey) {
+        cbData = sizeof(dwValue);
+        return RegQueryValueExW(hKey, lpszEntry, nullptr, &dwType,
+                                reinterpret_cast<BYTE*>(&dwValue), &cbData);
+    });
+    if (status != ERROR_SUCCESS || dwType != REG_DWORD || cbData != sizeof(dwValue))
         return static_cast<UINT>(nDefault);
     return dwValue;
 }
 
 CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault) {
-    HKEY hKey = SectionKey(lpszSection, false);
-    if (!hKey)
-        return CString(lpszDefault);
     // Most values fit the first buffer; a longer one is read again at its size. The stored
     // data need not end with a terminator, so its length comes from the size read.
     CString value;
-    DWORD dwType = 0, cbData = 260 * sizeof(wchar_t);
-    LSTATUS status = RegQueryValueExW(hKey, lpszEntry, nullptr, &dwType,
-                                      reinterpret_cast<BYTE*>(value.GetBuffer(260)), &cbData);
-    if (status == ERROR_MORE_DATA)
-        status = RegQueryValueExW(
-            hKey, lpszEntry, nullptr, &dwType,
-            reinterpret_cast<BYTE*>(value.GetBuffer(static_cast<int>(cbData / sizeof(wchar_t)))),
-            &cbData);
+    DWORD dwType = 0, cbData = 0;
+    const LSTATUS status = WithSectionKey(lpszSection, false, [&](HKEY hKey) {
+        cbData = 260 * sizeof(wchar_t);
+        LSTATUS result = RegQueryValueExW(hKey, lpszEntry, nullptr, &dwType,
+                                          reinterpret_cast<BYTE*>(value.GetBuffer(260)), &cbData);
+        if (result == ERROR_MORE_DATA)
+            result = RegQueryValueExW(hKey, lpszEntry, nullptr, &dwType,
+                                      reinterpret_cast<BYTE*>(value.GetBuffer(
+                                          static_cast<int>(cbData / sizeof(wchar_t)))),
+                                      &cbData);
+        return result;
+    });
     if (status != ERROR_SUCCESS || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
         return CString(lpszDefault);
     value.ReleaseBuffer(static_cast<int>(cbData / sizeof(wchar_t)));
@@ -80,24 +95,22 @@ CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWST
 }
 
 BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue) {
-    HKEY hKey = SectionKey(lpszSection, true);
     const DWORD dwValue = static_cast<DWORD>(nValue);
-    return hKey &&
-           RegSetValueExW(hKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
-                          sizeof(dwValue)) == ERROR_SUCCESS;
+    return WithSectionKey(lpszSection, true, [&](HKEY hKey) {
+               return RegSetValueExW(hKey, lpszEntry, 0, REG_DWORD,
+                                     reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
+           }) == ERROR_SUCCESS;
 }
 
 BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue) {
-    HKEY hKey = SectionKey(lpszSection, true);
-    if (!hKey)
-        return FALSE;
-    if (!lpszValue) {
-        const LSTATUS status = RegDeleteValueW(hKey, lpszEntry);
-        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
-    }
-    const DWORD cbData = static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t));
-    return RegSetValueExW(hKey, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
-                          cbData) == ERROR_SUCCESS;
+    const LSTATUS status = WithSectionKey(lpszSection, true, [&](HKEY hKey) {
+        if (!lpszValue)
+            return RegDeleteValueW(hKey, lpszEntry);
+        const DWORD cbData = static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t));
+        return RegSetValueExW(hKey, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                              cbData);
+    });
+    return status == ERROR_SUCCESS || (!lpszValue && status == ERROR_FILE_NOT_FOUND);
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {

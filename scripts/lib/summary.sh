@@ -5,9 +5,9 @@
 summary_passed=0
 summary_failed=0
 
-# summary_add_ctest_run BUILD_DIR CTEST_LOG LABEL
+# summary_add_ctest_run BUILD_DIR CTEST_LOG LABEL CTEST_EXIT_STATUS
 summary_add_ctest_run() {
-    local dir=$1 log=$2 label=$3 passed=0 failed=0
+    local dir=$1 log=$2 label=$3 ctest_status=$4 passed=0 failed=0
     local name status xml tests fails
     while read -r name status; do
         xml="$dir/test-results/$name.xml"
@@ -27,6 +27,10 @@ summary_add_ctest_run() {
             failed=$((failed + 1))
         fi
     done < <(sed -nE 's/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: ([^ ]+) \.*[* ]*([A-Za-z]+).*/\1 \2/p' "$log")
+    # CTest failing (or stopped) with nothing counted as failed still fails the run.
+    if [ "$ctest_status" -ne 0 ] && [ "$failed" -eq 0 ]; then
+        failed=1
+    fi
     echo "$label: $passed passed, $failed failed"
     summary_passed=$((summary_passed + passed))
     summary_failed=$((summary_failed + failed))

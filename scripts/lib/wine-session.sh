@@ -38,8 +38,16 @@ wine_session_start() {
     _ws_server_started=1
     timeout 120 "$WINE64" cmd.exe /c exit >"$dir/warmup.log" 2>&1 </dev/null || return 1
     if [ -n "$keepalive" ] && [ -f "$keepalive" ]; then
-        "$WINE64" "$keepalive" >"$dir/keepalive.log" 2>&1 </dev/null &
+        # Started, and waited for, before anything else opens a window (see KeepAlive.cpp).
+        local ready="$dir/keepalive.ready" i
+        rm -f "$ready"
+        "$WINE64" "$keepalive" "$(_ws_windows_path "$ready")" >"$dir/keepalive.log" 2>&1 </dev/null &
         _ws_keepalive_pid=$!
+        for i in $(seq 300); do
+            [ -f "$ready" ] && break
+            sleep 0.1
+        done
+        [ -f "$ready" ] || { echo "wine-session: the keep-alive process did not start" >&2; return 1; }
     fi
 }
 
