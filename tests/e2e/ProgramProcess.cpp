@@ -5,15 +5,6 @@
 
 namespace {
 
-// Wendrake.exe is built one folder above the test executables.
-std::wstring ProgramPath() {
-    wchar_t szPath[MAX_PATH];
-    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    *wcsrchr(szPath, L'\\') = L'\0';
-    *wcsrchr(szPath, L'\\') = L'\0';
-    return std::wstring(szPath) + L"\\Wendrake.exe";
-}
-
 struct WindowSearch {
     DWORD dwProcessId;
     std::vector<HWND> windows;
@@ -36,6 +27,14 @@ bool HasClass(HWND hWnd, const wchar_t* pszClass) {
 
 } // namespace
 
+std::wstring WendrakePath() {
+    wchar_t szPath[MAX_PATH];
+    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+    *wcsrchr(szPath, L'\\') = L'\0';
+    *wcsrchr(szPath, L'\\') = L'\0';
+    return std::wstring(szPath) + L"\\Wendrake.exe";
+}
+
 ProgramProcess::~ProgramProcess() {
     if (!m_process.hProcess)
         return;
@@ -48,13 +47,12 @@ ProgramProcess::~ProgramProcess() {
 }
 
 bool ProgramProcess::Start(const std::wstring& arguments) {
-    const std::wstring program = ProgramPath();
-    std::wstring commandLine = L"\"" + program + L"\"";
+    std::wstring commandLine = L"\"" + m_program + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+    return CreateProcessW(m_program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                           nullptr, &startup, &m_process) != FALSE;
 }
 
@@ -80,9 +78,9 @@ std::vector<HWND> ProgramProcess::Windows() const {
     return search.windows;
 }
 
-HWND ProgramProcess::MainFrame() const {
+HWND ProgramProcess::MainFrame(UINT uIconId) const {
     for (HWND hWnd : Windows())
-        if (TrayIconPresent(hWnd, 128))
+        if (TrayIconPresent(hWnd, uIconId))
             return hWnd;
     return nullptr;
 }
