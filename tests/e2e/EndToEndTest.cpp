@@ -87,9 +87,9 @@ TEST_F(EndToEnd, StartsHiddenWithItsIconAndASecondCopyEndsAtOnce) {
 
 TEST_F(EndToEnd, StoredShortcutLaunchesAndQuittingFromTheTrayMenuSavesIt) {
     RecorderOutput recorder;
-    const std::wstring recorder_path = static_cast<const wchar_t*>(RecorderPath());
+    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
     m_stored.PutCount(2);
-    m_stored.Put(0, recorder_path.c_str(), L"-a \"b c\" ｄ", OP_OPEN_FILE,
+    m_stored.Put(0, recorderPath.c_str(), L"-a \"b c\" ｄ", OP_OPEN_FILE,
                  'R' << 8 | MOD_CONTROL | MOD_ALT);
     m_stored.Put(1, L"C:\\予約", L"", OP_NONE, 0xABCD0000 | VK_F9 << 8 | MOD_SHIFT);
 
@@ -97,7 +97,7 @@ TEST_F(EndToEnd, StoredShortcutLaunchesAndQuittingFromTheTrayMenuSavesIt) {
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.WaitUntilIdle());
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(recorder.Take(), L"\"" + recorder_path + L"\" -a \"b c\" ｄ");
+    EXPECT_EQ(recorder.Take(), L"\"" + recorderPath + L"\" -a \"b c\" ｄ");
 
     // What follows in the profile is the program's own writing.
     m_stored.Remove();
@@ -113,7 +113,7 @@ TEST_F(EndToEnd, StoredShortcutLaunchesAndQuittingFromTheTrayMenuSavesIt) {
     EXPECT_EQ(AddedIconWindow(), nullptr);
 
     EXPECT_EQ(m_stored.Value(kShortcutCount), L"dword:2");
-    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:" + recorder_path);
+    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:" + recorderPath);
     EXPECT_EQ(m_stored.Value(0, kParameterWord), L"sz:-a \"b c\" ｄ");
     EXPECT_EQ(m_stored.Value(0, kOperationWord), L"dword:0");
     EXPECT_EQ(m_stored.Value(0, kKeyWord), L"dword:" + std::to_wstring('R' << 8 | 3));
@@ -128,7 +128,7 @@ TEST_F(EndToEnd, StoredShortcutLaunchesAndQuittingFromTheTrayMenuSavesIt) {
     ASSERT_TRUE(next.WaitUntilIdle());
     EXPECT_EQ(next.WaitForBox(0), nullptr);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(recorder.Take(), L"\"" + recorder_path + L"\" -a \"b c\" ｄ");
+    EXPECT_EQ(recorder.Take(), L"\"" + recorderPath + L"\" -a \"b c\" ｄ");
     PostMessageW(next.MainFrame(), WM_CLOSE, 0, 0);
     ConfirmQuit(next);
 }
