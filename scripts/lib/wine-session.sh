@@ -51,20 +51,22 @@ wine_session_start() {
     fi
 }
 
+# Goes on to the end whatever fails, also when the caller stops at errors (set -e): a process
+# it ends reports failure when waited for.
 wine_session_stop() {
     if [ -n "$_ws_keepalive_pid" ]; then
-        kill "$_ws_keepalive_pid" 2>/dev/null
-        wait "$_ws_keepalive_pid" 2>/dev/null
+        kill "$_ws_keepalive_pid" 2>/dev/null || true
+        wait "$_ws_keepalive_pid" 2>/dev/null || true
         _ws_keepalive_pid=
     fi
     if [ -n "$_ws_server_started" ]; then
-        "$WINESERVER" -k 2>/dev/null
-        timeout 30 "$WINESERVER" -w 2>/dev/null
+        "$WINESERVER" -k 2>/dev/null || true
+        timeout 30 "$WINESERVER" -w 2>/dev/null || true
         _ws_server_started=
     fi
     if [ -n "$_ws_xvfb_pid" ]; then
-        kill "$_ws_xvfb_pid" 2>/dev/null
-        wait "$_ws_xvfb_pid" 2>/dev/null
+        kill "$_ws_xvfb_pid" 2>/dev/null || true
+        wait "$_ws_xvfb_pid" 2>/dev/null || true
         _ws_xvfb_pid=
     fi
     return 0

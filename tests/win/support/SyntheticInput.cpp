@@ -37,3 +37,16 @@ bool SendKeyCombination(UINT nModifiers, UINT nVirtKey) {
         held.push_back(VK_LWIN);
     return SendKeyPress(held, nVirtKey);
 }
+
+bool SendClick(POINT ptScreen) {
+    // Absolute positions are given in 0 to 65535 across the primary screen.
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
+    inputs[0].mi.dx = MulDiv(ptScreen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    inputs[0].mi.dy = MulDiv(ptScreen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(3, inputs, sizeof(INPUT)) == 3;
+}
