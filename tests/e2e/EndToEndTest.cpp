@@ -131,6 +131,8 @@ TEST_F(EndToEnd, StoredShortcutLaunchesAndQuittingFromTheTrayMenuSavesIt) {
     EXPECT_EQ(recorder.Take(), L"\"" + recorderPath + L"\" -a \"b c\" ｄ");
     PostMessageW(next.MainFrame(), WM_CLOSE, 0, 0);
     ConfirmQuit(next);
+    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:" + recorderPath) << "in the same order";
+    EXPECT_EQ(m_stored.Value(1, kFileNameWord), L"sz:C:\\予約");
 }
 
 TEST_F(EndToEnd, DocumentOnTheCommandLineIsOpenedTheStandardWay) {
