@@ -135,6 +135,36 @@ TEST_F(EndToEnd, StoredShortcutLaunchesAndQuittingFromTheTrayMenuSavesIt) {
     EXPECT_EQ(m_stored.Value(1, kFileNameWord), L"sz:C:\\予約");
 }
 
+TEST_F(EndToEnd, HotKeysSwitchedOffAndOnFromTheTrayMenu) {
+    RecorderOutput recorder;
+    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
+    m_stored.PutCount(1);
+    m_stored.Put(0, recorderPath.c_str(), L"", OP_OPEN_FILE, 'K' << 8 | MOD_CONTROL | MOD_ALT);
+    ProgramProcess program;
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitUntilIdle());
+
+    // The item is picked from the keyboard once the menu is open: down to it, then Enter.
+    auto choose = [&](int nDowns) {
+        XClick(IconCentre(), 3);
+        ASSERT_NE(program.WaitForMenu(), nullptr);
+        for (int i = 0; i < nDowns; ++i)
+            ASSERT_TRUE(SendKeyCombination(0, VK_DOWN));
+        ASSERT_TRUE(SendKeyCombination(0, VK_RETURN));
+        ASSERT_TRUE(PumpUntil([&] { return !program.WaitForMenu(0); }));
+    };
+    choose(2); // "無効"
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'K'));
+    EXPECT_EQ(recorder.Take(1000), L"") << "switched off: nothing is launched";
+
+    choose(1); // "有効"
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'K'));
+    EXPECT_EQ(recorder.Take(), L"\"" + recorderPath + L"\"");
+
+    PostMessageW(program.MainFrame(), WM_CLOSE, 0, 0);
+    ConfirmQuit(program);
+}
+
 TEST_F(EndToEnd, DocumentOnTheCommandLineIsOpenedTheStandardWay) {
     m_stored.PutCount(1);
     m_stored.Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 0xABCD0000 | 'A' << 8 | MOD_ALT);
