@@ -3,50 +3,25 @@
 #include "ViewFixture.h"
 
 #include "support/MessagePump.h"
+#include "support/RecorderOutput.h"
 #include "support/SyntheticInput.h"
 #include "support/TestWindow.h"
 
-#include <fstream>
 #include <string>
 
 namespace {
-
-CString FullPath(const wchar_t* relative) {
-    wchar_t szPath[MAX_PATH];
-    GetFullPathNameW(relative, MAX_PATH, szPath, nullptr);
-    return szPath;
-}
 
 class HotKeyDispatch : public ViewFixture {
 protected:
     void SetUp() override {
         ViewFixture::SetUp();
         CreateView();
-        m_strRecorder = FullPath(L"tests\\Recorder.exe");
-        m_strOutput = FullPath(L"recorder-output.txt");
-        DeleteFileW(m_strOutput);
-        SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", m_strOutput);
-    }
-    void TearDown() override {
-        ViewFixture::TearDown();
-        DeleteFileW(m_strOutput);
     }
 
     // The command line the recorder was started with, or "<not started>".
     std::wstring RecordedCommandLine(DWORD timeoutMs = 5000) {
-        const bool started = PumpUntil(
-            [&] { return GetFileAttributesW(m_strOutput) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
-        if (!started)
-            return L"<not started>";
-        std::string bytes;
-        {
-            std::ifstream file(static_cast<const wchar_t*>(m_strOutput), std::ios::binary);
-            bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        }
-        // Closed first: an open file cannot be deleted, and would be read again next time.
-        DeleteFileW(m_strOutput);
-        return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
-                            bytes.size() / sizeof(wchar_t));
+        const std::wstring commandLine = m_recorder.Take(timeoutMs);
+        return commandLine.empty() ? L"<not started>" : commandLine;
     }
     static bool EndsWith(const std::wstring& text, const std::wstring& tail) {
         return text.size() >= tail.size() &&
@@ -54,8 +29,8 @@ protected:
     }
     void Press(int nId) { m_pView->SendMessage(WM_HOTKEY, static_cast<WPARAM>(nId), 0); }
 
-    CString m_strRecorder;
-    CString m_strOutput;
+    RecorderOutput m_recorder;
+    const CString m_strRecorder = RecorderPath();
 };
 
 TEST_F(HotKeyDispatch, RealKeyPressStartsTheFileWithItsArguments) {

@@ -9,6 +9,8 @@
 #include "listview/WendrakeView.h"
 #include "res/resource.h"
 #include "support/MessagePump.h"
+#include "support/NotificationArea.h"
+#include "support/RecorderOutput.h"
 #include "support/ScratchRegistryKey.h"
 #include "support/SyntheticInput.h"
 #include "support/TestWindow.h"
@@ -203,37 +205,18 @@ TEST_F(ListWindow, ClickOnAColumnHeaderSorts) {
     EXPECT_EQ(m_pView->m_nSortState[0], 2);
 }
 
-// The tray icon's picture as the screen shows it.
-std::vector<BYTE> TrayIconPixels() {
-    // Wine shows each icon as a window of its own inside its tray window; ours is the only one.
-    HWND hTray = FindWindowW(L"__winex11_standalone_tray", nullptr);
-    HWND hIcon = FindWindowExW(hTray, nullptr, L"__winex11_tray_icon", nullptr);
-    RECT rect = {};
-    if (!hIcon || !GetWindowRect(hIcon, &rect))
-        return {};
-    const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
-    HDC hScreen = GetDC(nullptr);
-    HDC hMem = CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, cx, cy);
-    HGDIOBJ hOld = SelectObject(hMem, hBitmap);
-    BitBlt(hMem, 0, 0, cx, cy, hScreen, rect.left, rect.top, SRCCOPY);
-    SelectObject(hMem, hOld);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<BYTE> pixels(static_cast<size_t>(cx * cy * 4));
-    GetDIBits(hMem, hBitmap, 0, static_cast<UINT>(cy), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(hBitmap);
-    DeleteDC(hMem);
-    ReleaseDC(nullptr, hScreen);
-    return pixels;
+// The tray icon's picture as the screen shows it; ours is the only icon.
+std::vector<COLORREF> TrayIconPixels() {
+    const std::vector<HWND> icons = TrayIconWindows();
+    return icons.size() == 1 ? ScreenPixels(icons.front()) : std::vector<COLORREF>();
 }
 
 // The picture once the tray has finished repainting: two looks 100 ms apart agree.
-std::vector<BYTE> SettledTrayIconPixels() {
-    std::vector<BYTE> previous = TrayIconPixels();
+std::vector<COLORREF> SettledTrayIconPixels() {
+    std::vector<COLORREF> previous = TrayIconPixels();
     for (int i = 0; i < 30; ++i) {
         PumpFor(100);
-        std::vector<BYTE> current = TrayIconPixels();
+        std::vector<COLORREF> current = TrayIconPixels();
         if (!current.empty() && current == previous)
             return current;
         previous = current;
@@ -248,24 +231,22 @@ TEST_F(ListWindow, TrayCommandsSwitchHotKeysAndTheIconsPicture) {
     EXPECT_TRUE(MenuState(hTray, ID_HOTKEYS_ENABLE) & MF_CHECKED);
     EXPECT_FALSE(MenuState(hTray, ID_HOTKEYS_DISABLE) & MF_CHECKED);
     PumpFor(500); // the tray draws the new icon in its own time
-    const std::vector<BYTE> enabledPicture = SettledTrayIconPixels();
+    const std::vector<COLORREF> enabledPicture = SettledTrayIconPixels();
     ASSERT_FALSE(enabledPicture.empty());
 
-    const CString recorderOutput = L"list-window-recorder.txt";
-    DeleteFileW(recorderOutput);
-    SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", recorderOutput);
-    ASSERT_TRUE(m_pView->AddShortcut(OP_OPEN_FILE, L"tests\\Recorder.exe", L"", MOD_ALT, 'W'));
+    RecorderOutput recorder;
+    ASSERT_TRUE(m_pView->AddShortcut(OP_OPEN_FILE, RecorderPath(), L"", MOD_ALT, 'W'));
 
     m_pFrame->SendMessage(WM_COMMAND, ID_HOTKEYS_DISABLE);
     EXPECT_FALSE(m_pView->m_bEnabled);
     EXPECT_FALSE(MenuState(hTray, ID_HOTKEYS_ENABLE) & MF_CHECKED);
     EXPECT_TRUE(MenuState(hTray, ID_HOTKEYS_DISABLE) & MF_CHECKED);
-    const std::vector<BYTE> disabledPicture = SettledTrayIconPixels();
+    const std::vector<COLORREF> disabledPicture = SettledTrayIconPixels();
     EXPECT_NE(disabledPicture, enabledPicture) << "the disabled picture is shown";
 
     ASSERT_TRUE(SendKeyCombination(MOD_ALT, 'W'));
     Pump(300);
-    EXPECT_EQ(GetFileAttributesW(recorderOutput), INVALID_FILE_ATTRIBUTES) << "nothing launched";
+    EXPECT_EQ(recorder.Take(0), L"") << "nothing launched";
     TestWindow other;
     EXPECT_FALSE(RegisterHotKey(other.Handle(), 1, MOD_ALT, 'W')) << "still reserved";
 
@@ -273,9 +254,7 @@ TEST_F(ListWindow, TrayCommandsSwitchHotKeysAndTheIconsPicture) {
     EXPECT_TRUE(MenuState(hTray, ID_HOTKEYS_ENABLE) & MF_CHECKED);
     EXPECT_NE(SettledTrayIconPixels(), disabledPicture) << "the enabled picture is back";
     ASSERT_TRUE(SendKeyCombination(MOD_ALT, 'W'));
-    EXPECT_TRUE(PumpUntil(
-        [&] { return GetFileAttributesW(recorderOutput) != INVALID_FILE_ATTRIBUTES; }, 5000));
-    DeleteFileW(recorderOutput);
+    EXPECT_NE(recorder.Take(), L"");
     EXPECT_TRUE(m_boxes.empty());
 }
 
