@@ -37,6 +37,30 @@ TEST_F(WendrakeExeResources, TitlesAndTemplateString) {
     EXPECT_EQ(String(ID_SHORTCUT_EDIT), L"ショートカットキーを追加する\n編集");
 }
 
+TEST_F(WendrakeExeResources, ShellErrorReasonsReadAsTheUserIsTold) {
+    const struct {
+        unsigned code;
+        const wchar_t* text;
+    } reasons[] = {
+        {0, L"OSはメモリーあるいはリソースが不足しています。"},
+        {2, L"指定されたファイルは見つかりませんでした。"},
+        {3, L"指定された場所が見つかりませんでした。"},
+        {5, L"OSは指定されたファイルへのアクセスを拒否しました。"},
+        {8, L"操作を完了するのに十分なメモリーがありません。"},
+        {11, L"exe ファイルは無効です。"},
+        {26, L"共有違反が起こりました。"},
+        {27, L"ファイルの関連付けは不完全か、無効です。"},
+        {28, L"DDE処理が要求がタイムアウトしたため、DDE処理は完了しませんでした。"},
+        {29, L"DDE処理が失敗しました。"},
+        {30, L"他のDDE処理が実行中なので、DDE処理は完了しませんでした。"},
+        {31, L"ファイルの拡張子に関連付けられたアプリケーションは存在しません。"},
+        {32, L"指定されたDLLは見つかりませんでした。"},
+    };
+    for (const auto& reason : reasons)
+        EXPECT_EQ(String(IDS_SHELL_ERROR_BASE + reason.code), reason.text) << reason.code;
+    EXPECT_EQ(String(IDS_LAUNCH_FAILED), L"\nは実行できませんでした。\n");
+}
+
 TEST_F(WendrakeExeResources, PicturesHaveTheirSizes) {
     for (UINT id : {UINT(IDR_MAINFRAME), UINT(IDI_DISABLED)}) {
         for (int size : {16, 32}) {
