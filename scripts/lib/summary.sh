@@ -12,7 +12,8 @@ summary_add_ctest_run() {
     while read -r name status; do
         xml="$dir/test-results/$name.xml"
         if [ -f "$xml" ]; then
-            tests=$(_summary_attr "$xml" tests)
+            # Disabled cases run only as the children of other cases: not counted.
+            tests=$(($(_summary_attr "$xml" tests) - $(_summary_attr "$xml" disabled)))
             fails=$(($(_summary_attr "$xml" failures) + $(_summary_attr "$xml" errors)))
             # Passed cases count even when the process failed afterwards; the failure counts once.
             if [ "$status" != Passed ] && [ "$fails" -eq 0 ]; then
