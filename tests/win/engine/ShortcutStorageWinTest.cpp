@@ -3,6 +3,7 @@
 #include "ViewFixture.h"
 
 #include "engine/ProfileNames.h"
+#include "support/StoredShortcuts.h"
 #include "support/TestWindow.h"
 
 #include <string>
@@ -11,39 +12,7 @@ namespace {
 
 class ShortcutStorage : public ViewFixture {
 protected:
-    void PutInt(const wchar_t* name, DWORD value) {
-        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, SectionPath(), name, REG_DWORD, &value,
-                                  sizeof value),
-                  ERROR_SUCCESS);
-    }
-    void PutString(const wchar_t* name, const wchar_t* value) {
-        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, SectionPath(), name, REG_SZ, value,
-                                  static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
-    }
-    void PutShortcut(int position, const wchar_t* file, const wchar_t* parameter, DWORD operation,
-                     DWORD key) {
-        PutString(ShortcutValueName(position, kFileNameWord), file);
-        PutString(ShortcutValueName(position, kParameterWord), parameter);
-        PutInt(ShortcutValueName(position, kOperationWord), operation);
-        PutInt(ShortcutValueName(position, kKeyWord), key);
-    }
-    // The stored value, as "<type>:<content>", or "absent".
-    std::wstring Stored(const wchar_t* name) {
-        BYTE data[2048] = {};
-        DWORD type = 0, size = sizeof data - sizeof(wchar_t);
-        if (RegGetValueW(HKEY_CURRENT_USER, SectionPath(), name, RRF_RT_ANY, &type, data, &size) !=
-            ERROR_SUCCESS)
-            return L"absent";
-        if (type == REG_DWORD)
-            return L"dword:" + std::to_wstring(*reinterpret_cast<DWORD*>(data));
-        if (type == REG_SZ)
-            return std::wstring(L"sz:") + reinterpret_cast<wchar_t*>(data);
-        return L"other";
-    }
-    std::wstring Stored(int position, const wchar_t* word) {
-        return Stored(ShortcutValueName(position, word));
-    }
+    const StoredShortcuts m_stored{SectionPath()};
 };
 
 TEST_F(ShortcutStorage, SaveWritesTheCountThenEachRowInListOrder) {
@@ -64,25 +33,25 @@ TEST_F(ShortcutStorage, SaveWritesTheCountThenEachRowInListOrder) {
     RegCloseKey(hKey);
     EXPECT_EQ(count, 13u);
 
-    EXPECT_EQ(Stored(L"size"), L"dword:3");
-    EXPECT_EQ(Stored(0, kFileNameWord), L"sz:");
-    EXPECT_EQ(Stored(0, kParameterWord), L"sz:");
-    EXPECT_EQ(Stored(0, kOperationWord), L"dword:3");
-    EXPECT_EQ(Stored(0, kKeyWord), L"dword:" + std::to_wstring(0xDC04));
-    EXPECT_EQ(Stored(1, kFileNameWord), L"sz:C:\\a");
-    EXPECT_EQ(Stored(1, kKeyWord), L"dword:" + std::to_wstring(0x7408));
-    EXPECT_EQ(Stored(2, kFileNameWord), L"sz:C:\\b\\ツール.exe");
-    EXPECT_EQ(Stored(2, kParameterWord), L"sz:-q");
-    EXPECT_EQ(Stored(2, kOperationWord), L"dword:0");
-    EXPECT_EQ(Stored(2, kKeyWord), L"dword:19971");
-    EXPECT_EQ(Stored(3, kFileNameWord), L"absent");
+    EXPECT_EQ(m_stored.Value(L"size"), L"dword:3");
+    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:");
+    EXPECT_EQ(m_stored.Value(0, kParameterWord), L"sz:");
+    EXPECT_EQ(m_stored.Value(0, kOperationWord), L"dword:3");
+    EXPECT_EQ(m_stored.Value(0, kKeyWord), L"dword:" + std::to_wstring(0xDC04));
+    EXPECT_EQ(m_stored.Value(1, kFileNameWord), L"sz:C:\\a");
+    EXPECT_EQ(m_stored.Value(1, kKeyWord), L"dword:" + std::to_wstring(0x7408));
+    EXPECT_EQ(m_stored.Value(2, kFileNameWord), L"sz:C:\\b\\ツール.exe");
+    EXPECT_EQ(m_stored.Value(2, kParameterWord), L"sz:-q");
+    EXPECT_EQ(m_stored.Value(2, kOperationWord), L"dword:0");
+    EXPECT_EQ(m_stored.Value(2, kKeyWord), L"dword:19971");
+    EXPECT_EQ(m_stored.Value(3, kFileNameWord), L"absent");
 }
 
 TEST_F(ShortcutStorage, RestartRestoresOrderAndHandsOutIdsAfresh) {
-    PutInt(L"size", 3);
-    PutShortcut(0, L"C:\\z", L"1", OP_OPEN_FILE, 0xABCD4E03); // bits 16 and up ignored
-    PutShortcut(1, L"C:\\y", L"", 7, 0x4101);                 // an unknown operation
-    PutShortcut(2, L"C:\\x", L"", OP_OPEN_FOLDER, 0x7000);    // F1 alone
+    m_stored.PutCount(3);
+    m_stored.Put(0, L"C:\\z", L"1", OP_OPEN_FILE, 0xABCD4E03); // bits 16 and up ignored
+    m_stored.Put(1, L"C:\\y", L"", 7, 0x4101);                 // an unknown operation
+    m_stored.Put(2, L"C:\\x", L"", OP_OPEN_FOLDER, 0x7000);    // F1 alone
     CreateView();
     EXPECT_TRUE(m_boxes.empty());
     ASSERT_EQ(List().GetItemCount(), 3);
@@ -92,12 +61,12 @@ TEST_F(ShortcutStorage, RestartRestoresOrderAndHandsOutIdsAfresh) {
         EXPECT_EQ(m_pView->GetShortcutRecord(i)->m_nId, i);
     EXPECT_EQ(m_pView->GetShortcutRecord(1)->m_nOperation, 7);
     DestroyView();
-    EXPECT_EQ(Stored(0, kKeyWord), L"dword:19971");
-    EXPECT_EQ(Stored(1, kOperationWord), L"dword:7");
+    EXPECT_EQ(m_stored.Value(0, kKeyWord), L"dword:19971");
+    EXPECT_EQ(m_stored.Value(1, kOperationWord), L"dword:7");
 }
 
 TEST_F(ShortcutStorage, MissingValuesAndBadCountsLoadNothingBroken) {
-    PutInt(L"size", 2); // no entries at all
+    m_stored.PutCount(2); // no entries at all
     CreateView();
     EXPECT_EQ(List().GetItemCount(), 0);
     EXPECT_EQ(m_boxes,
@@ -105,36 +74,36 @@ TEST_F(ShortcutStorage, MissingValuesAndBadCountsLoadNothingBroken) {
     DestroyView();
 
     m_boxes.clear();
-    PutInt(L"size", 0x80000001); // negative
-    PutShortcut(0, L"C:\\a", L"", OP_OPEN_FILE, 0x4103);
+    m_stored.PutCount(0x80000001); // negative
+    m_stored.Put(0, L"C:\\a", L"", OP_OPEN_FILE, 0x4103);
     CreateView();
     EXPECT_EQ(List().GetItemCount(), 0);
     EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(ShortcutStorage, AShorterListLeavesStaleEntriesUnread) {
-    PutInt(L"size", 4);
+    m_stored.PutCount(4);
     for (int i = 0; i < 4; ++i)
-        PutShortcut(i, (L"C:\\" + std::to_wstring(i)).c_str(), L"", OP_OPEN_FILE,
-                    static_cast<DWORD>(('A' + i) << 8 | MOD_ALT));
+        m_stored.Put(i, (L"C:\\" + std::to_wstring(i)).c_str(), L"", OP_OPEN_FILE,
+                     static_cast<DWORD>(('A' + i) << 8 | MOD_ALT));
     CreateView();
     List().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     List().SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     List().SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
     m_pView->DeleteSelectedShortcuts();
     DestroyView();
-    EXPECT_EQ(Stored(L"size"), L"dword:1");
-    EXPECT_EQ(Stored(0, kFileNameWord), L"sz:C:\\1");
-    EXPECT_EQ(Stored(1, kFileNameWord), L"sz:C:\\1") << "stale, from the earlier save";
-    EXPECT_EQ(Stored(3, kFileNameWord), L"sz:C:\\3");
+    EXPECT_EQ(m_stored.Value(L"size"), L"dword:1");
+    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:C:\\1");
+    EXPECT_EQ(m_stored.Value(1, kFileNameWord), L"sz:C:\\1") << "stale, from the earlier save";
+    EXPECT_EQ(m_stored.Value(3, kFileNameWord), L"sz:C:\\3");
 
     CreateView();
     EXPECT_EQ(List().GetItemCount(), 1);
     m_pView->SelectAllShortcuts();
     m_pView->DeleteSelectedShortcuts();
     DestroyView();
-    EXPECT_EQ(Stored(L"size"), L"dword:0");
-    EXPECT_EQ(Stored(0, kFileNameWord), L"sz:C:\\1");
+    EXPECT_EQ(m_stored.Value(L"size"), L"dword:0");
+    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:C:\\1");
 }
 
 TEST_F(ShortcutStorage, PositionsFrom100HaveThreeDigits) {
@@ -146,21 +115,21 @@ TEST_F(ShortcutStorage, PositionsFrom100HaveThreeDigits) {
             ASSERT_TRUE(
                 m_pView->AddShortcut(OP_OPEN_FILE, std::to_wstring(added).c_str(), L"", mod, vk));
     DestroyView();
-    EXPECT_EQ(Stored(L"size"), L"dword:101");
-    EXPECT_EQ(Stored(99, kFileNameWord), L"sz:99");
-    EXPECT_EQ(Stored(L"100 FileName"), L"sz:100");
-    EXPECT_EQ(Stored(L"100 Parameter"), L"sz:");
-    EXPECT_EQ(Stored(L"100 Operation"), L"dword:0");
-    EXPECT_EQ(Stored(L"100 Key"),
+    EXPECT_EQ(m_stored.Value(L"size"), L"dword:101");
+    EXPECT_EQ(m_stored.Value(99, kFileNameWord), L"sz:99");
+    EXPECT_EQ(m_stored.Value(L"100 FileName"), L"sz:100");
+    EXPECT_EQ(m_stored.Value(L"100 Parameter"), L"sz:");
+    EXPECT_EQ(m_stored.Value(L"100 Operation"), L"dword:0");
+    EXPECT_EQ(m_stored.Value(L"100 Key"),
               L"dword:" + std::to_wstring(('A' + 22) << 8 | MOD_ALT | MOD_SHIFT));
 }
 
 TEST_F(ShortcutStorage, EntryHeldElsewhereAtLoadIsKeptForTheNextRun) {
-    PutInt(L"size", 4);
-    PutShortcut(0, L"C:\\first", L"", OP_OPEN_FILE, 'A' << 8 | MOD_ALT);
-    PutShortcut(1, L"C:\\taken", L"-t", OP_EXPLORE, 'T' << 8 | MOD_ALT);
-    PutShortcut(2, L"C:\\nokey", L"", OP_OPEN_FILE, VK_SPACE << 8 | MOD_ALT);
-    PutShortcut(3, L"C:\\twice", L"", OP_OPEN_FILE, 'A' << 8 | MOD_ALT | 0x10);
+    m_stored.PutCount(4);
+    m_stored.Put(0, L"C:\\first", L"", OP_OPEN_FILE, 'A' << 8 | MOD_ALT);
+    m_stored.Put(1, L"C:\\taken", L"-t", OP_EXPLORE, 'T' << 8 | MOD_ALT);
+    m_stored.Put(2, L"C:\\nokey", L"", OP_OPEN_FILE, VK_SPACE << 8 | MOD_ALT);
+    m_stored.Put(3, L"C:\\twice", L"", OP_OPEN_FILE, 'A' << 8 | MOD_ALT | 0x10);
     TestWindow other;
     ASSERT_TRUE(RegisterHotKey(other.Handle(), 1, MOD_ALT, 'T'));
     CreateView();
@@ -172,13 +141,13 @@ TEST_F(ShortcutStorage, EntryHeldElsewhereAtLoadIsKeptForTheNextRun) {
 
     ASSERT_TRUE(m_pView->AddShortcut(OP_OPEN_FILE, L"C:\\new", L"", MOD_ALT, 'N'));
     DestroyView();
-    EXPECT_EQ(Stored(L"size"), L"dword:3");
-    EXPECT_EQ(Stored(0, kFileNameWord), L"sz:C:\\first");
-    EXPECT_EQ(Stored(1, kFileNameWord), L"sz:C:\\new");
-    EXPECT_EQ(Stored(2, kFileNameWord), L"sz:C:\\taken");
-    EXPECT_EQ(Stored(2, kParameterWord), L"sz:-t");
-    EXPECT_EQ(Stored(2, kOperationWord), L"dword:2");
-    EXPECT_EQ(Stored(2, kKeyWord), L"dword:" + std::to_wstring('T' << 8 | MOD_ALT));
+    EXPECT_EQ(m_stored.Value(L"size"), L"dword:3");
+    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:C:\\first");
+    EXPECT_EQ(m_stored.Value(1, kFileNameWord), L"sz:C:\\new");
+    EXPECT_EQ(m_stored.Value(2, kFileNameWord), L"sz:C:\\taken");
+    EXPECT_EQ(m_stored.Value(2, kParameterWord), L"sz:-t");
+    EXPECT_EQ(m_stored.Value(2, kOperationWord), L"dword:2");
+    EXPECT_EQ(m_stored.Value(2, kKeyWord), L"dword:" + std::to_wstring('T' << 8 | MOD_ALT));
 
     m_boxes.clear();
     CreateView(); // the combination is free again
@@ -187,12 +156,12 @@ TEST_F(ShortcutStorage, EntryHeldElsewhereAtLoadIsKeptForTheNextRun) {
 }
 
 TEST_F(ShortcutStorage, ViewDestroyedBeforeItsLoadLeavesTheProfileAlone) {
-    PutInt(L"size", 1);
-    PutShortcut(0, L"C:\\keep", L"", OP_OPEN_FILE, 'K' << 8 | MOD_ALT);
+    m_stored.PutCount(1);
+    m_stored.Put(0, L"C:\\keep", L"", OP_OPEN_FILE, 'K' << 8 | MOD_ALT);
     CreateView(false);
     DestroyView();
-    EXPECT_EQ(Stored(L"size"), L"dword:1");
-    EXPECT_EQ(Stored(0, kFileNameWord), L"sz:C:\\keep");
+    EXPECT_EQ(m_stored.Value(L"size"), L"dword:1");
+    EXPECT_EQ(m_stored.Value(0, kFileNameWord), L"sz:C:\\keep");
 }
 
 } // namespace
