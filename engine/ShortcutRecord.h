@@ -16,7 +16,6 @@ enum {
 // the whole record.
 struct ShortcutRecord {
     int m_nId;              // hot-key id, 0 to 0xBFFF
-    CString m_strId;        // m_nId as decimal text
     CString m_strKeyName;   // display text of the combination
     CString m_strFileName;  // target path
     int m_nOperation;       // OP_ code

@@ -1,0 +1,25 @@
+// What the load keeps of the stored list besides the rows it registers. An entry that another
+// program's hot key stopped (a passing clash, typically at logon) is kept, to be written back
+// after the rows and tried again at the next start. Every other refusal drops the entry after
+// its message: a key without a name, used-up ids, or a second entry for a combination the list
+// itself holds would otherwise come back with its message at every start.
+#pragma once
+
+#include "ShortcutMaker.h"
+#include "StoredShortcut.h"
+
+#include <unordered_set>
+#include <vector>
+
+class ShortcutLoad {
+public:
+    // The outcome of adding one stored entry, in stored order.
+    void Note(const StoredShortcut& entry, AddRefusal refusal, unsigned nError);
+    const std::vector<StoredShortcut>& Kept() const { return m_kept; }
+
+private:
+    // The combinations registered so far, as the system tells them apart: a clash with one of
+    // them is a duplicate entry of the list, not another program's doing.
+    std::unordered_set<unsigned> m_registered;
+    std::vector<StoredShortcut> m_kept;
+};
