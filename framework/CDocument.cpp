@@ -1,36 +1,13 @@
 #include "CDocument.h"
 
 #include "AfxMessageBox.h"
-#include "CArchive.h"
 #include "CFrameWnd.h"
 #include "CSingleDocTemplate.h"
 #include "CView.h"
 #include "CWinApp.h"
+#include "SystemErrorText.h"
 
 #include <algorithm>
-
-namespace {
-
-// The system's text for an error, or its number when the system has none.
-CString SystemErrorText(DWORD dwError) {
-    wchar_t* pText = nullptr;
-    const DWORD nLength = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, dwError, 0, reinterpret_cast<LPWSTR>(&pText), 0, nullptr);
-    CString text;
-    if (nLength == 0) {
-        text.Format(L"%lu", dwError);
-        return text;
-    }
-    int nEnd = static_cast<int>(nLength);
-    while (nEnd > 0 && (pText[nEnd - 1] == L'\r' || pText[nEnd - 1] == L'\n'))
-        --nEnd;
-    text = CString(pText, nEnd);
-    LocalFree(pText);
-    return text;
-}
-
-} // namespace
 
 CDocument::~CDocument() {
     for (CView* pView : m_views)
@@ -40,7 +17,6 @@ CDocument::~CDocument() {
 }
 
 BOOL CDocument::OnNewDocument() {
-    DeleteContents();
     m_strPathName.Empty();
     return TRUE;
 }
@@ -50,15 +26,14 @@ BOOL CDocument::OnOpenDocument(LPCWSTR lpszPathName) {
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
         const DWORD dwError = GetLastError();
-        AfxMessageBox(CString(lpszPathName) + L"\n" + SystemErrorText(dwError),
-                      MB_OK | MB_ICONEXCLAMATION);
+        CString reason = AfxGetSystemErrorText(dwError);
+        if (reason.IsEmpty())
+            reason.Format(L"%lu", dwError);
+        AfxMessageBox(CString(lpszPathName) + L"\n" + reason, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     // Documents here keep nothing in their files: opening it is all the reading there is.
     CloseHandle(hFile);
-    DeleteContents();
-    CArchive ar(CArchive::load);
-    Serialize(ar);
     return TRUE;
 }
 
@@ -72,13 +47,8 @@ void CDocument::OnCloseDocument() {
     }
     for (CFrameWnd* pFrame : frames)
         pFrame->DestroyWindow();
-    DeleteContents();
     delete this;
 }
-
-void CDocument::DeleteContents() {}
-
-void CDocument::Serialize(CArchive&) {}
 
 void CDocument::SetTitle(LPCWSTR lpszTitle) {
     m_strTitle = lpszTitle;

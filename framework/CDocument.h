@@ -7,7 +7,6 @@
 
 #include <vector>
 
-class CArchive;
 class CSingleDocTemplate;
 class CView;
 
@@ -19,14 +18,11 @@ public:
 
     // Starts an empty document.
     virtual BOOL OnNewDocument();
-    // Opens the file and hands Serialize a loading archive. When the file cannot be opened,
+    // Opens the file; the documents here keep no data in it. When the file cannot be opened,
     // shows the path and the system's reason and returns FALSE.
     virtual BOOL OnOpenDocument(LPCWSTR lpszPathName);
     // Destroys every frame that shows the document, then deletes the document.
     virtual void OnCloseDocument();
-    // Empties the document's data before it is reused or closed.
-    virtual void DeleteContents();
-    virtual void Serialize(CArchive& ar);
 
     const CString& GetTitle() const { return m_strTitle; }
     // Shown in the title of the frames of its views.

@@ -15,11 +15,14 @@ public:
     CImageList& operator=(const CImageList&) = delete;
 
     // Cuts the bitmap resource into images cx pixels wide; pixels of crMask are transparent.
-    // nGrow is how many images the list grows by when more are added. Replaces any list held.
+    // nGrow is how many images the list grows by when more are added. On success the new list
+    // replaces the one held, which is destroyed: whoever shows it must be given the new one.
     BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
-    BOOL DeleteImageList();
 
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
+    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+
+private:
+    void DeleteImageList();
 
     HIMAGELIST m_hImageList = nullptr;
 };

@@ -4,14 +4,6 @@
 
 #include <vector>
 
-BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&icc);
-    return CreateEx(0, WC_LISTVIEWW, nullptr, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
-}
-
 int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, int nWidth,
                             int nSubItem) {
     LVCOLUMNW column = {};
@@ -29,17 +21,14 @@ int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, in
     return static_cast<int>(Send(LVM_INSERTCOLUMNW, nCol, reinterpret_cast<LPARAM>(&column)));
 }
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask,
-                          int nImage, LPARAM lParam) {
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, int nImage, LPARAM lParam) {
     LVITEMW item = {};
     item.mask = nMask;
     item.iItem = nItem;
     item.pszText = const_cast<LPWSTR>(lpszItem);
-    item.state = nState;
-    item.stateMask = nStateMask;
     item.iImage = nImage;
     item.lParam = lParam;
-    return InsertItem(&item);
+    return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
@@ -70,7 +59,7 @@ DWORD_PTR CListCtrl::GetItemData(int nItem) const {
     LVITEMW item = {};
     item.mask = LVIF_PARAM;
     item.iItem = nItem;
-    GetItem(&item);
+    Send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
     return static_cast<DWORD_PTR>(item.lParam);
 }
 
@@ -81,17 +70,14 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
     return static_cast<BOOL>(Send(LVM_SETITEMSTATE, nItem, reinterpret_cast<LPARAM>(&item)));
 }
 
-int CListCtrl::HitTest(POINT pt, UINT* pFlags) const {
+int CListCtrl::HitTest(POINT pt) const {
     LVHITTESTINFO info = {};
     info.pt = pt;
-    const int nItem = static_cast<int>(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
-    if (pFlags)
-        *pFlags = info.flags;
-    return nItem;
+    return static_cast<int>(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
-void CListCtrl::SetImageList(CImageList* pImageList, int nImageList) {
-    SetWindowLongPtrW(m_hWnd, GWL_STYLE, GetStyle() | LVS_SHAREIMAGELISTS);
-    Send(LVM_SETIMAGELIST, nImageList,
-         reinterpret_cast<LPARAM>(pImageList ? pImageList->m_hImageList : nullptr));
+void CListCtrl::SetImageList(const CImageList& imageList, int nImageList) {
+    SetWindowLongPtrW(m_hWnd, GWL_STYLE,
+                      GetWindowLongPtrW(m_hWnd, GWL_STYLE) | LVS_SHAREIMAGELISTS);
+    Send(LVM_SETIMAGELIST, nImageList, reinterpret_cast<LPARAM>(imageList.GetSafeHandle()));
 }

@@ -3,14 +3,11 @@
 #pragma once
 
 #include "CCtrlView.h"
-
-class CListCtrl;
+#include "CListCtrl.h"
 
 class CListView : public CCtrlView {
 public:
     CListView();
 
-    // The view's window seen as a list control: CListCtrl adds no data to CWnd, so the view
-    // object can stand for one.
-    CListCtrl& GetListCtrl() const;
+    CListCtrl GetListCtrl() const { return CListCtrl(m_hWnd); }
 };

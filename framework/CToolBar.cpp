@@ -50,21 +50,19 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, cons
 }
 
 BOOL CToolBar::LoadToolBar(UINT nIDResource) {
+    const WORD kVersion = 1;
     HINSTANCE hInstance = AfxGetInstanceHandle();
-    HRSRC hResource = FindResourceW(hInstance, MAKEINTRESOURCEW(nIDResource), L"TOOLBARDESC");
-    if (!hResource || SizeofResource(hInstance, hResource) < 3 * sizeof(WORD))
-        return FALSE;
+    HRSRC hResource = FindResourceW(hInstance, MAKEINTRESOURCEW(nIDResource), RT_TOOLBAR);
+    const DWORD nSize = hResource ? SizeofResource(hInstance, hResource) : 0;
     const auto* pData = static_cast<const WORD*>(LockResource(LoadResource(hInstance, hResource)));
-    const WORD cxButton = pData[0];
-    const WORD cyButton = pData[1];
-    const WORD nEntries = pData[2];
-    if (SizeofResource(hInstance, hResource) < (3u + nEntries) * sizeof(WORD))
+    if (!pData || nSize < 4 * sizeof(WORD) || pData[0] != kVersion ||
+        nSize < (4u + pData[3]) * sizeof(WORD))
         return FALSE;
-
+    const WORD nEntries = pData[3];
     std::vector<TBBUTTON> buttons(nEntries);
     int nImages = 0;
     for (WORD i = 0; i < nEntries; ++i) {
-        const WORD nID = pData[3 + i];
+        const WORD nID = pData[4 + i];
         TBBUTTON& button = buttons[i];
         button.idCommand = nID;
         if (nID == ID_SEPARATOR) {
@@ -75,13 +73,17 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource) {
             button.fsStyle = TBSTYLE_BUTTON;
         }
     }
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(cxButton, cyButton));
-    // The control loads the bitmap itself, mapping its greys to the system's button colours.
-    TBADDBITMAP bitmap = {hInstance, nIDResource};
-    if (nImages > 0 && SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(nImages),
-                                   reinterpret_cast<LPARAM>(&bitmap)) == -1)
+    return SetPictures(nIDResource, pData[1], pData[2]) &&
+           SendMessage(TB_ADDBUTTONSW, nEntries, reinterpret_cast<LPARAM>(buttons.data())) != 0;
+}
+
+BOOL CToolBar::SetPictures(UINT nIDBitmap, int cx, int cy) {
+    if (!m_pictures.Create(nIDBitmap, cx, 1, RGB(192, 192, 192)))
         return FALSE;
-    return SendMessage(TB_ADDBUTTONSW, nEntries, reinterpret_cast<LPARAM>(buttons.data())) != 0;
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_pictures.GetSafeHandle()));
+    // The customary frame of 7 pixels around the picture.
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(cx + 7, cy + 7));
+    return TRUE;
 }
 
 RECT CToolBar::NonClientInsets() const {

@@ -53,8 +53,6 @@ public:
     // Reads the recently-used-file list of nMaxMRU entries (0: none is kept) from the profile.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void AddToRecentFileList(LPCWSTR lpszPathName);
-    // Three-dimensional dialog controls are the system's own look today.
-    void Enable3dControls() {}
 
     // The application owns its templates; new and open use the first one.
     void AddDocTemplate(CSingleDocTemplate* pTemplate);
@@ -69,7 +67,6 @@ public:
     HICON LoadIcon(UINT nIDResource) const;
 
     void OnFileNew();
-    void OnFileOpen();
     // ID_APP_EXIT: closing the main window ends the application.
     void OnAppExit();
 

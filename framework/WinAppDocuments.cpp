@@ -1,10 +1,9 @@
-// The application's documents: its template, the command line at start, new and open.
+// The application's documents: its template, the command line at start, a new document.
 #include "CWinApp.h"
 
 #include "CCommandLineInfo.h"
 #include "CSingleDocTemplate.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate) {
@@ -40,16 +39,4 @@ CDocument* CWinApp::OpenDocumentFile(LPCWSTR lpszFileName) {
 void CWinApp::OnFileNew() {
     if (!m_templates.empty())
         m_templates.front()->OpenDocumentFile(nullptr);
-}
-
-void CWinApp::OnFileOpen() {
-    wchar_t szFile[MAX_PATH] = L"";
-    OPENFILENAMEW ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (GetOpenFileNameW(&ofn))
-        OpenDocumentFile(szFile);
 }
