@@ -6,8 +6,4 @@
 class CAboutDlg : public CDialog {
 public:
     CAboutDlg();
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    DECLARE_MESSAGE_MAP()
 };

@@ -2,10 +2,15 @@
 
 #include "framework/AfxMessageBox.h"
 #include "framework/CWinApp.h"
-#include "listview/WendrakeView.h"
+#include "framework/Dpi.h"
 #include "res/resource.h"
+#include "view/LaunchFailure.h"
+#include "view/PictureDpi.h"
+#include "view/WendrakeView.h"
 
 #include <shellapi.h>
+
+#include <vector>
 
 namespace {
 
@@ -14,6 +19,17 @@ const UINT indicators[] = {ID_SEPARATOR};
 // Explorer announces a restarted notification area with this message; icons must be added
 // again then, or the hidden program could not be reached any more.
 const UINT s_uTaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+// The uninstaller's request to save and end without asking.
+const UINT s_uQuitRequest = RegisterWindowMessageW(L"Wendrake.Quit");
+
+// The help file lies beside the program, wherever the program was started from.
+CString HelpFilePath() {
+    std::vector<wchar_t> path(MAX_PATH);
+    while (GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())) == path.size())
+        path.resize(path.size() * 2);
+    *(wcsrchr(path.data(), L'\\') + 1) = L'\0';
+    return CString(path.data()) + L"Wendrake.chm";
+}
 
 } // namespace
 
@@ -28,8 +44,12 @@ ON_COMMAND(ID_TRAY_SHOWWINDOW, OnTrayShowWindow)
 ON_COMMAND(ID_TRAY_EXIT, OnTrayExit)
 ON_COMMAND(ID_HELP, OnOpenHelp)
 ON_MESSAGE(WM_TRAYNOTIFY, OnTrayNotify)
+ON_MESSAGE(WM_HOTKEYS_SWITCHED, OnHotKeysSwitched)
+ON_MESSAGE(WM_VIEW_READY, OnViewReady)
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_REGISTERED_MESSAGE(s_uTaskbarCreated, OnTaskbarCreated)
+ON_REGISTERED_MESSAGE(s_uQuitRequest, OnQuitRequest)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() : m_bTrayIcon(FALSE), m_hIconEnabled(nullptr), m_hIconDisabled(nullptr) {}
@@ -59,6 +79,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
+    ScaleToolBar(AfxGetDpiForWindow(m_hWnd));
 
     m_hIconEnabled = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
     m_hIconDisabled = AfxGetApp()->LoadIcon(IDI_DISABLED);
@@ -67,12 +88,45 @@ int CMainFrame::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
     return 0;
 }
 
+void CMainFrame::ScaleToolBar(UINT nDpi) {
+    const UINT nPictureDpi = PictureDpi(nDpi);
+    if (nPictureDpi != 96)
+        m_wndToolBar.SetPictures(PictureId(IDR_MAINFRAME, IDB_TOOLBAR_AT, nPictureDpi),
+                                 AfxScaleForDpi(16, nPictureDpi), AfxScaleForDpi(15, nPictureDpi));
+    RecalcLayout();
+}
+
+LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    const UINT nDpi = HIWORD(wParam);
+    const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
+    m_wndToolBar.SetPictures(PictureId(IDR_MAINFRAME, IDB_TOOLBAR_AT, PictureDpi(nDpi)),
+                             AfxScaleForDpi(16, PictureDpi(nDpi)),
+                             AfxScaleForDpi(15, PictureDpi(nDpi)));
+    SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top,
+                 pSuggested->right - pSuggested->left, pSuggested->bottom - pSuggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout();
+    if (CWendrakeView* pView = View())
+        pView->ScaleToDpi(nDpi);
+    return 0;
+}
+
+CWendrakeView* CMainFrame::View() const {
+    return dynamic_cast<CWendrakeView*>(GetActiveView());
+}
+
+HICON CMainFrame::CurrentPicture() {
+    CWendrakeView* pView = View();
+    return pView && !pView->HotKeysEnabled() ? m_hIconDisabled : m_hIconEnabled;
+}
+
 BOOL CMainFrame::NotifyTrayIcon(DWORD dwMessage, UINT uID, HICON hIcon) {
     NOTIFYICONDATAW nid = {};
     nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
     nid.hWnd = m_hWnd;
     nid.uID = uID;
-    nid.uFlags = NIF_MESSAGE | NIF_ICON;
+    // A change of picture leaves the callback as it is.
+    nid.uFlags = dwMessage == NIM_MODIFY ? NIF_ICON : NIF_MESSAGE | NIF_ICON;
     nid.uCallbackMessage = WM_TRAYNOTIFY;
     nid.hIcon = hIcon;
     return Shell_NotifyIconW(dwMessage, &nid);
@@ -90,6 +144,11 @@ void CMainFrame::DeleteTrayIcon() {
         return;
     NotifyTrayIcon(NIM_DELETE, kTrayIconId, m_hIconEnabled);
     m_bTrayIcon = FALSE;
+}
+
+LRESULT CMainFrame::OnHotKeysSwitched(WPARAM, LPARAM) {
+    NotifyTrayIcon(NIM_MODIFY, kTrayIconId, CurrentPicture());
+    return 0;
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam) {
@@ -132,13 +191,45 @@ void CMainFrame::OnTrayExit() {
 }
 
 void CMainFrame::OnOpenHelp() {
-    ShellExecuteW(m_hWnd, L"open", L"Wendrake.chm", nullptr, nullptr, SW_SHOWNORMAL);
+    const CString strHelp = HelpFilePath();
+    const INT_PTR nResult = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(m_hWnd, L"open", strHelp, nullptr, nullptr, SW_SHOWNORMAL));
+    if (nResult <= 32)
+        AfxMessageBox(LaunchFailureText(strHelp, nResult), MB_OK, 0);
 }
 
 void CMainFrame::OnClose() {
-    if (AfxMessageBox(IDS_CONFIRM_EXIT, MB_YESNO, 0) == IDNO)
+    // A second close while the question is open, or one while the view's load or editing runs
+    // a box of its own, would destroy the frame and view under the code still using them.
+    if (m_bAsking)
         return;
+    CWendrakeView* pView = View();
+    if (pView && pView->IsBusy()) {
+        m_bCloseWaiting = true;
+        return;
+    }
+    if (!m_bQuitRequested) {
+        m_bAsking = true;
+        const int nAnswer = AfxMessageBox(IDS_CONFIRM_EXIT, MB_YESNO, 0);
+        m_bAsking = false;
+        if (nAnswer == IDNO && !m_bQuitRequested)
+            return;
+    }
     CFrameWnd::OnClose();
+}
+
+LRESULT CMainFrame::OnViewReady(WPARAM, LPARAM) {
+    if (m_bCloseWaiting) {
+        m_bCloseWaiting = false;
+        PostMessage(WM_CLOSE);
+    }
+    return 0;
+}
+
+LRESULT CMainFrame::OnQuitRequest(WPARAM, LPARAM) {
+    m_bQuitRequested = true;
+    PostMessage(WM_CLOSE);
+    return 0;
 }
 
 void CMainFrame::OnDestroy() {
@@ -149,7 +240,7 @@ void CMainFrame::OnDestroy() {
 LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM) {
     // At log-off the windows are never destroyed, so the save at destruction would not run.
     if (wParam)
-        if (auto* pView = dynamic_cast<CWendrakeView*>(GetActiveView()))
+        if (CWendrakeView* pView = View())
             pView->WriteShortcuts();
     return 0;
 }
@@ -157,8 +248,7 @@ LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM) {
 LRESULT CMainFrame::OnTaskbarCreated(WPARAM, LPARAM) {
     m_bTrayIcon = FALSE;
     AddTrayIcon();
-    auto* pView = dynamic_cast<CWendrakeView*>(GetActiveView());
-    if (m_bTrayIcon && pView && !pView->m_bEnabled)
-        NotifyTrayIcon(NIM_MODIFY, kTrayIconId, m_hIconDisabled);
+    if (m_bTrayIcon && CurrentPicture() != m_hIconEnabled)
+        NotifyTrayIcon(NIM_MODIFY, kTrayIconId, CurrentPicture());
     return 0;
 }

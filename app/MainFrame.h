@@ -7,6 +7,8 @@
 #include "framework/CStatusBar.h"
 #include "framework/CToolBar.h"
 
+class CWendrakeView;
+
 // The notification-area icon's callback message and its id.
 const UINT WM_TRAYNOTIFY = WM_APP + 100;
 const UINT kTrayIconId = 128;
@@ -18,16 +20,7 @@ public:
     CMainFrame();
     ~CMainFrame() override;
 
-    BOOL NotifyTrayIcon(DWORD dwMessage, UINT uID, HICON hIcon);
-    void AddTrayIcon();
-    void DeleteTrayIcon();
-
-    BOOL m_bTrayIcon;
-    HICON m_hIconEnabled;  // the picture while hot keys are enabled
-    HICON m_hIconDisabled; // the picture while they are disabled
-    CMenu m_menuTray;
-
-protected:
+private:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
 
     int OnCreate(LPCREATESTRUCTW lpCreateStruct);
@@ -38,10 +31,30 @@ protected:
     void OnTrayExit();
     void OnOpenHelp();
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHotKeysSwitched(WPARAM wParam, LPARAM lParam);
+    LRESULT OnViewReady(WPARAM wParam, LPARAM lParam);
     LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
-    DECLARE_MESSAGE_MAP()
+    LRESULT OnQuitRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
+    BOOL NotifyTrayIcon(DWORD dwMessage, UINT uID, HICON hIcon);
+    void AddTrayIcon();
+    void DeleteTrayIcon();
+    // The picture that says whether hot keys work.
+    HICON CurrentPicture();
+    CWendrakeView* View() const;
+    void ScaleToolBar(UINT nDpi);
+
+    BOOL m_bTrayIcon;
+    HICON m_hIconEnabled;  // the picture while hot keys are enabled
+    HICON m_hIconDisabled; // the picture while they are disabled
+    CMenu m_menuTray;
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
+    bool m_bAsking = false;        // the close confirmation is open
+    bool m_bCloseWaiting = false;  // a close waits for the view's load or editing to end
+    bool m_bQuitRequested = false; // ending without the question, as the uninstaller asks
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -6,15 +6,16 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CCommandLineInfo.h"
 #include "framework/CSingleDocTemplate.h"
-#include "listview/WendrakeView.h"
 #include "res/resource.h"
+#include "view/WendrakeView.h"
+
+#include <objbase.h>
 
 const wchar_t kInstanceMutexName[] = L"Wendrake - Orlam Software";
 
 BEGIN_MESSAGE_MAP(CWendrakeApp, CWinApp)
 ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 ON_COMMAND(ID_FILE_NEW, OnFileNew)
-ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 END_MESSAGE_MAP()
 
 CWendrakeApp::CWendrakeApp() : m_pMutex(nullptr) {}
@@ -27,7 +28,8 @@ BOOL CWendrakeApp::InitInstance() {
         return FALSE;
     }
 
-    Enable3dControls();
+    // The shell's folder dialog needs COM, apartment-threaded, on this thread.
+    m_bComInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     // The profile must be set before the view loads the shortcuts from it.
     SetRegistryKey(L"Orlam Software");
     LoadStdProfileSettings(5);
@@ -53,6 +55,9 @@ int CWendrakeApp::ExitInstance() {
     } else {
         AfxMessageBox(IDS_ALREADY_RUNNING, MB_OK, 0);
     }
+    if (m_bComInitialized)
+        CoUninitialize();
+    m_bComInitialized = false;
     return CWinApp::ExitInstance();
 }
 

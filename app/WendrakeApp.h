@@ -11,11 +11,13 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
+private:
+    void OnAppAbout();
+
     // The single-instance lock: non-null exactly while this copy holds it.
     CMutex* m_pMutex;
+    bool m_bComInitialized = false;
 
-protected:
-    void OnAppAbout();
     DECLARE_MESSAGE_MAP()
 };
 

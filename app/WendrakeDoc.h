@@ -6,10 +6,4 @@
 
 class CWendrakeDoc : public CDocument {
     DECLARE_DYNCREATE(CWendrakeDoc)
-
-public:
-    BOOL OnNewDocument() override;
-    void Serialize(CArchive& ar) override;
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -1,14 +1,21 @@
 #!/usr/bin/env python3
 """Redraws the program's icons and bitmaps beside this script.
 
-The pictures are pixel art in the 16-colour VGA palette, written out byte by
-byte, so nothing beyond the standard library is needed:
-  Wendrake.ico   key cap with an arrow, 32x32 and 16x16 (hot keys enabled)
-  Disabled.ico   the same, greyed and struck through (hot keys disabled)
-  Toolbar.bmp    three 16x15 buttons: add (N), edit (E), delete (red cross)
-  ListIcons.bmp  three 16x16 row icons: file, folder, folder to explore
+The pictures use the 16-colour VGA palette and are written out byte by byte,
+so nothing beyond the standard library is needed:
+  Wendrake.ico        key cap with an arrow, 32x32 and 16x16 (hot keys enabled)
+  Disabled.ico        the same, greyed and struck through (hot keys disabled)
+  Toolbar[-DPI].bmp   three buttons: add (N), edit (E), delete (red cross)
+  ListIcons[-DPI].bmp three row icons: file, folder, folder to explore
+
+The program picks the bitmaps for the screen's DPI, so the tool bar and row
+icons are drawn from shapes at every size instead of being stretched; the
+96-DPI files keep the plain names.  The icons are pixel art.
+
+Run: python3 res/draw_pictures.py
 """
 
+import math
 import os
 import struct
 
@@ -22,7 +29,11 @@ PALETTE = [
 
 # One letter per palette entry; '.' is the background (transparent in icons).
 INDEX = {c: i for i, c in enumerate("KrgonptsGRLYBMCW")}
-BLACK, MAROON, GRAY, SILVER, WHITE, RED, LIME = 0, 1, 8, 7, 15, 9, 10
+(BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER,
+ GRAY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE) = range(16)
+
+# The DPIs the program has pictures for.
+DPIS = [96, 120, 144, 192, 240, 288]
 
 # Hot keys enabled: a key cap that sets something off, hence the arrow.
 KEY_32 = [
@@ -79,46 +90,6 @@ KEY_16 = [
     ".KKKKKKKKKK.....",
 ]
 
-# Tool-bar buttons: the key cap of the add and edit commands carries the
-# letter of its accelerator; delete carries a red cross.
-BUTTONS = [
-    "................" "................" "................",
-    ".KKKKKKKKKKKKKK." ".KKKKKKKKKKKKKK." ".KKKKKKKKKKKKKK.",
-    "KssssssssssssGGK" "KssssssssssssGGK" "KssssssssssssGGK",
-    "KsWWWWWWWWWWWGGK" "KsWWWWWWWWWWWGGK" "KsWWWWWWWWWWWGGK",
-    "KsWWnnWWWWnnWGGK" "KsWWnnnnnnnWWGGK" "KsWRRWWWWWRRWGGK",
-    "KsWWnnnWWWnnWGGK" "KsWWnnWWWWWWWGGK" "KsWRRRWWWRRRWGGK",
-    "KsWWnnnnWWnnWGGK" "KsWWnnWWWWWWWGGK" "KsWWRRRWRRRWWGGK",
-    "KsWWnnWnnWnnWGGK" "KsWWnnnnnnWWWGGK" "KsWWWRRRRRWWWGGK",
-    "KsWWnnWWnnnnWGGK" "KsWWnnWWWWWWWGGK" "KsWWRRRWRRRWWGGK",
-    "KsWWnnWWWnnnWGGK" "KsWWnnWWWWWWWGGK" "KsWRRRWWWRRRWGGK",
-    "KsWWnnWWWWnnWGGK" "KsWWnnnnnnnWWGGK" "KsWRRWWWWWRRWGGK",
-    "KsWWWWWWWWWWWGGK" "KsWWWWWWWWWWWGGK" "KsWWWWWWWWWWWGGK",
-    "KsGGGGGGGGGGGGGK" "KsGGGGGGGGGGGGGK" "KsGGGGGGGGGGGGGK",
-    "KGGGGGGGGGGGGGGK" "KGGGGGGGGGGGGGGK" "KGGGGGGGGGGGGGGK",
-    ".KKKKKKKKKKKKKK." ".KKKKKKKKKKKKKK." ".KKKKKKKKKKKKKK.",
-]
-
-# Row icons in operation order: open file, open folder, explore.
-LIST_ICONS = [
-    "................" "................" "................",
-    "..KKKKKKKKK....." "................" "................",
-    "..KWWWWWWWKK...." ".KKKK..........." ".KKKK....KKKK...",
-    "..KWWWWWWWKWK..." "KYYYYK.........." "KYYYYK..KCCCCK..",
-    "..KWWWWWWWKWWK.." "KYWWWWKKKKKKK..." "KYWWWWKKCWWCCCK.",
-    "..KWWWWWWWKKKKK." "KYWYYYYYYYYYK..." "KWYYYYYKCWCCCCK.",
-    "..KWnnnnnnnnWWK." "KYWYYYYYYYYYK..." "KWYYYYYKCCCCCCK.",
-    "..KWWWWWWWWWWWK." "KYWYKKKKKKKKKKKK" "KWYYYYYKCCCCCCK.",
-    "..KWnnnnnnnnWWK." "KYWKWWWWWWWWWWYK" "KWYYYYYYKCCCCK..",
-    "..KWWWWWWWWWWWK." "KYKWYYYYYYYYYYK." "KWYYYYYYYKKKKK..",
-    "..KWnnnnnnnnWWK." "KYKWYYYYYYYYYoK." "KWYYYYYYYYYK.KK.",
-    "..KWWWWWWWWWWWK." "KKWYYYYYYYYYYK.." "KWYYYYYYYYYK..KK",
-    "..KWnnnnnWWWWWK." "KKWYYYYYYYYYoK.." "KWYYYYYYYYYK...K",
-    "..KWWWWWWWWWWWK." "KWYYYYYYYYYYK..." "KWYYYYYYYYoK....",
-    "..KKKKKKKKKKKKK." "KKKKKKKKKKKKK..." "KKKKKKKKKKKK....",
-    "................" "................" "................",
-]
-
 
 def pixels(art):
     """Palette indices of ASCII art, None where the art is background."""
@@ -147,6 +118,224 @@ def struck_through(image):
             elif offset == half + 1:
                 out[y][x] = MAROON
     return out
+
+
+# Shapes are sets of (x, y) pixels.  A pixel belongs to a shape when its
+# centre does, which keeps every edge on whole pixels: no blending is
+# possible in 16 colours, and a transparent colour must match exactly.
+
+def box(x0, y0, x1, y1):
+    """The pixels from (x0, y0) up to but not including (x1, y1)."""
+    return {(x, y) for y in range(y0, y1) for x in range(x0, x1)}
+
+
+def polygon(points):
+    """A convex polygon; centres right on an edge are left out, so that two
+    shapes sharing a 45-degree edge step along the same staircase."""
+    xs = [p[0] for p in points]
+    ys = [p[1] for p in points]
+    area = sum(xs[i] * ys[i - 1] - xs[i - 1] * ys[i] for i in range(len(points)))
+    turn = 1 if area < 0 else -1
+    shape = set()
+    for y in range(math.floor(min(ys)), math.ceil(max(ys))):
+        for x in range(math.floor(min(xs)), math.ceil(max(xs))):
+            cx, cy = x + 0.5, y + 0.5
+            if all(turn * ((bx - ax) * (cy - ay) - (by - ay) * (cx - ax)) > 0
+                   for (ax, ay), (bx, by) in zip(points, points[1:] + points[:1])):
+                shape.add((x, y))
+    return shape
+
+
+def disc(cx, cy, r):
+    return {(x, y) for y in range(math.floor(cy - r), math.ceil(cy + r))
+            for x in range(math.floor(cx - r), math.ceil(cx + r))
+            if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r}
+
+
+def slant(x0, y0, x1, y1, width):
+    """A stroke from (x0, y0) to (x1, y1), `width` pixels across in every
+    row and cut off square at the top and bottom, as a pen drawn down."""
+    shape = set()
+    for y in range(y0, y1):
+        middle = x0 + (y + 0.5 - y0) * (x1 - x0) / (y1 - y0)
+        left = math.floor(middle - width / 2 + 0.5)  # whole pixels either side
+        shape |= box(max(left, min(x0, x1)), y, min(left + width, max(x0, x1)), y + 1)
+    return shape
+
+
+def chamfered(shape, cut):
+    """The shape with its corners cut off, the small-size way of rounding."""
+    xs = [x for x, y in shape]
+    ys = [y for x, y in shape]
+    left, right, top, bottom = min(xs), max(xs), min(ys), max(ys)
+    return {(x, y) for x, y in shape
+            if min(x - left, right - x) + min(y - top, bottom - y) >= cut}
+
+
+def inside(shape, width):
+    """The shape less a border `width` pixels thick.  Steps are taken along
+    the axes only, so a slanting border is as thin as a straight one."""
+    return {(x, y) for x, y in shape
+            if all((x + dx, y + dy) in shape
+                   for dx in range(-width, width + 1)
+                   for dy in range(-width + abs(dx), width - abs(dx) + 1))}
+
+
+def rim(shape, dx, dy, width):
+    """The pixels within `width` of the shape's edge on the side (dx, dy)
+    points to: light falls from the top left, shade lies bottom right."""
+    return {(x, y) for x, y in shape
+            if any((x + dx * i, y + dy * i) not in shape for i in range(1, width + 1))}
+
+
+class Picture:
+    """A width x height grid of palette indices on a background colour."""
+
+    def __init__(self, width, height, background):
+        self.width, self.height = width, height
+        self.rows = [[background] * width for _ in range(height)]
+
+    def fill(self, shape, colour):
+        for x, y in shape:
+            if 0 <= x < self.width and 0 <= y < self.height:
+                self.rows[y][x] = colour
+
+    def outlined(self, shape, colour, line):
+        """Fills the shape with a black border; returns what is inside it."""
+        self.fill(shape, BLACK)
+        middle = inside(shape, line)
+        self.fill(middle, colour)
+        return middle
+
+
+class Size:
+    """Lengths of the 16-pixel design at one DPI, in whole pixels."""
+
+    def __init__(self, dpi):
+        self.scale = dpi / 96
+        # One-pixel lines at 96 DPI, thicker as soon as there is room.
+        self.line = self(1)
+
+    def __call__(self, length):
+        return math.floor(length * self.scale + 0.5)  # halves round up
+
+
+# Tool-bar buttons: a key cap whose face carries the letter of the command's
+# accelerator, or a red cross for delete.  The key's sides show bottom right.
+
+def key_cap(p, x0, s):
+    """Draws a key cap in the button at x0; returns its face as a box."""
+    width, height, line = s(16), s(15), s.line
+    cap = chamfered(box(x0, s(1), x0 + width, height), s(1))
+    middle = p.outlined(cap, GRAY, line)
+    xs = [x for x, y in middle]
+    ys = [y for x, y in middle]
+    left, top = min(xs), min(ys)
+    right, bottom = max(xs) + 1 - s(2), max(ys) + 1 - s(2)  # the sides
+    p.fill(middle & box(left, top, right, bottom), WHITE)
+    return left, top, right, bottom
+
+
+def centred(face, width, height):
+    """The box of width x height in the middle of the face, low if odd."""
+    left, top, right, bottom = face
+    x = left + (right - left - width + 1) // 2
+    y = top + (bottom - top - height + 1) // 2
+    return x, y, x + width, y + height
+
+
+def letter_n(p, face, s):
+    x0, y0, x1, y1 = centred(face, s(8), s(7))
+    stem = s(2)
+    p.fill(box(x0, y0, x0 + stem, y1) | box(x1 - stem, y0, x1, y1)
+           | slant(x0, y0, x1, y1, stem), NAVY)
+
+
+def letter_e(p, face, s):
+    x0, y0, x1, y1 = centred(face, s(7), s(7))
+    stem, bar = s(2), s.line
+    middle = y0 + (y1 - y0 - bar) // 2
+    p.fill(box(x0, y0, x0 + stem, y1) | box(x0, y0, x1, y0 + bar)
+           | box(x0, middle, x1 - s(1), middle + bar) | box(x0, y1 - bar, x1, y1), NAVY)
+
+
+def cross(p, face, s):
+    x0, y0, x1, y1 = centred(face, s(9), s(7))
+    arm = s(3)
+    p.fill(slant(x0, y0, x1, y1, arm) | slant(x1, y0, x0, y1, arm), RED)
+
+
+def toolbar(dpi):
+    s = Size(dpi)
+    p = Picture(3 * s(16), s(15), SILVER)
+    for n, mark in enumerate([letter_n, letter_e, cross]):
+        mark(p, key_cap(p, n * s(16), s), s)
+    return p.rows
+
+
+# Row icons, in operation order: open file, open folder, explore.
+
+def document(p, x0, s):
+    """A page with its top right corner folded down, and lines of text."""
+    line = s.line
+    left, top, right, bottom = x0 + s(2), s(1), x0 + s(15), s(15)
+    fold = s(4)
+    page = polygon([(left, top), (right - fold, top), (right, top + fold),
+                    (right, bottom), (left, bottom)])
+    p.outlined(page, WHITE, line)
+    # The folded corner lies on the page and shares its slanting edge.
+    p.outlined(page & box(right - fold - line, top, right, top + fold + line), WHITE, line)
+    # As many lines of text as fit, the last one short like a paragraph's.
+    step = max(2 * line, s(2))
+    y = top + fold + line
+    while y + line + step <= bottom - line:
+        p.fill(box(x0 + s(4), y, x0 + s(12), y + line), NAVY)
+        y += step
+    p.fill(box(x0 + s(4), y, x0 + s(9), y + line), NAVY)
+
+
+def folder_back(x0, s, right):
+    """A folder's back with its tab on the top left."""
+    tab = chamfered(box(x0, s(2), x0 + s(6), s(4) + s.line), s(1))
+    return tab | box(x0, s(4), x0 + right, s(15))
+
+
+def shaded(p, middle, line):
+    """Light on the top and left of a yellow face, shade on the right."""
+    p.fill(rim(middle, 1, 0, line), OLIVE)
+    p.fill(rim(middle, -1, 0, line) | rim(middle, 0, -1, line), WHITE)
+
+
+def open_folder(p, x0, s):
+    line = s.line
+    back = p.outlined(folder_back(x0, s, s(13)), YELLOW, line)
+    shaded(p, back, line)
+    # The front leans back to the right, opened away from the viewer.
+    front = polygon([(x0 + s(4), s(7)), (x0 + s(16), s(7)),
+                     (x0 + s(13), s(15)), (x0, s(15))])
+    shaded(p, p.outlined(front, YELLOW, line), line)
+
+
+def explore(p, x0, s):
+    line = s.line
+    shaded(p, p.outlined(folder_back(x0, s, s(12)), YELLOW, line), line)
+    # The glass lies over the folder's top right, its handle to the corner.
+    cx, cy, r = x0 + s(10), s(6), s(4)
+    handle = s(2)
+    p.fill({(x, y) for x, y in box(cx, cy, x0 + s(16), s(16))
+            if 0 <= x - x0 - y - (cx - x0 - cy) < handle}, BLACK)
+    glass = p.outlined(disc(cx, cy, r), AQUA, line)
+    # A glint: a quarter ring on the side towards the light.
+    p.fill({(x, y) for x, y in glass if x + 0.5 < cx and y + 0.5 < cy
+            and 0.3 * r <= math.hypot(x + 0.5 - cx, y + 0.5 - cy) <= 0.6 * r}, WHITE)
+
+
+def list_icons(dpi):
+    s = Size(dpi)
+    p = Picture(3 * s(16), s(16), LIME)
+    for n, draw in enumerate([document, open_folder, explore]):
+        draw(p, n * s(16), s)
+    return p.rows
 
 
 def palette_bytes():
@@ -185,8 +374,8 @@ def info_header(width, height, image_size):
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 0)
 
 
-def bmp(image, background):
-    bits = nibbles(image, background)
+def bmp(image):
+    bits = nibbles(image, BLACK)
     offset = 14 + 40 + 16 * 4
     return (struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset)
             + info_header(len(image[0]), len(image), len(bits)) + palette_bytes() + bits)
@@ -213,9 +402,11 @@ def main():
     files = {
         "Wendrake.ico": ico(keys),
         "Disabled.ico": ico([struck_through(greyed(k)) for k in keys]),
-        "Toolbar.bmp": bmp(pixels(BUTTONS), SILVER),
-        "ListIcons.bmp": bmp(pixels(LIST_ICONS), LIME),
     }
+    for dpi in DPIS:
+        suffix = "" if dpi == 96 else "-%d" % dpi
+        files["Toolbar%s.bmp" % suffix] = bmp(toolbar(dpi))
+        files["ListIcons%s.bmp" % suffix] = bmp(list_icons(dpi))
     for name, data in files.items():
         with open(os.path.join(here, name), "wb") as f:
             f.write(data)

@@ -18,6 +18,11 @@
 // Bitmaps besides the tool bar's IDR_MAINFRAME.
 #define IDB_LISTICONS 129
 
+// The tool bar's and the rows' pictures drawn for larger screens: the base plus the DPI they
+// were drawn for (120, 144, 192, 240, 288).
+#define IDB_TOOLBAR_AT 1000
+#define IDB_LISTICONS_AT 2000
+
 // Controls of the shortcut editor; the radio buttons are in operation-code
 // order.
 #define IDC_HOTKEY 1000
@@ -51,6 +56,7 @@
 #define IDS_COLUMN_KEY 2006
 #define IDS_COLUMN_TARGET 2007
 #define IDS_COLUMN_ARGUMENTS 2008
+#define IDS_ROW_NOT_ADDED 2020
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

@@ -1,36 +1,28 @@
 // A hot-key press: the shortcut owning the id hands its target to the shell.
 #include "engine/LaunchCommand.h"
 #include "framework/AfxMessageBox.h"
-#include "framework/ResourceString.h"
-#include "listview/WendrakeView.h"
-#include "res/resource.h"
+#include "view/LaunchFailure.h"
+#include "view/WendrakeView.h"
 
 #include <shellapi.h>
 
 LRESULT CWendrakeView::OnHotKey(WPARAM wParam, LPARAM) {
-    if (!m_bEnabled)
-        return 0;
     // Ids are 0 to 0xBFFF; anything else cannot be ours.
-    if (wParam > 0xBFFF)
+    if (!m_bEnabled || wParam > static_cast<WPARAM>(kLastHotKeyId))
         return 0;
     const int nIndex = FindShortcutById(static_cast<int>(wParam));
     if (nIndex == -1)
         return 0;
-    const ShortcutRecord* pRecord = GetShortcutRecord(nIndex);
-    const LaunchCommand command = MakeLaunchCommand(*pRecord);
+    // Copies: the shell may run messages while it works (its own boxes, DDE), and a Delete or a
+    // quit among them would free the record.
+    const CString strFileName = GetShortcutRecord(nIndex)->m_strFileName;
+    const LaunchCommand command = MakeLaunchCommand(*GetShortcutRecord(nIndex));
     if (!command.bLaunch)
         return 0;
 
-    const INT_PTR nResult =
-        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, command.pszVerb, pRecord->m_strFileName,
-                                                command.strParameters, nullptr, SW_SHOWNORMAL));
-    if (nResult > 32)
-        return 0;
-
-    // Built before the box: its modal loop may let the table change underneath.
-    CString text = pRecord->m_strFileName + AfxLoadString(IDS_LAUNCH_FAILED);
-    if (const unsigned nReasonId = ShellErrorReasonId(nResult))
-        text += AfxLoadString(nReasonId);
-    AfxMessageBox(text, MB_OK, 0);
+    const INT_PTR nResult = reinterpret_cast<INT_PTR>(ShellExecuteW(
+        nullptr, command.pszVerb, strFileName, command.strParameters, nullptr, SW_SHOWNORMAL));
+    if (nResult <= 32)
+        AfxMessageBox(LaunchFailureText(strFileName, nResult), MB_OK, 0);
     return 0;
 }

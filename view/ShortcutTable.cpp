@@ -1,75 +1,73 @@
 // The shortcut table: the list's rows, each registered as a system hot key on the view.
-#include "engine/KeyNames.h"
 #include "engine/ShortcutOrder.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/ResourceString.h"
-#include "framework/CListCtrl.h"
-#include "listview/WendrakeView.h"
+#include "framework/SystemErrorText.h"
 #include "res/resource.h"
+#include "view/WendrakeView.h"
 
 namespace {
 
-// RegisterHotKey accepts application ids up to 0xBFFF.
-const int kLastHotKeyId = 0xBFFF;
-
-void ShowRegistrationFailure(DWORD dwError) {
-    LPWSTR pszSystemText = nullptr;
-    const DWORD nLength = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM,
-        nullptr, dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-        reinterpret_cast<LPWSTR>(&pszSystemText), 0, nullptr);
-    CString text;
-    if (nLength > 0 && pszSystemText) {
-        text = pszSystemText;
-    } else {
+void ShowRefusal(const AddOutcome& outcome) {
+    switch (outcome.refusal) {
+    case AddRefusal::KeyNotBindable:
+        AfxMessageBox(IDS_KEY_NOT_BINDABLE, MB_OK, 0);
+        break;
+    case AddRefusal::IdsUsedUp:
+        AfxMessageBox(IDS_HOTKEY_IDS_USED_UP, MB_OK, 0);
+        break;
+    case AddRefusal::RegistrationRefused: {
+        CString text = AfxGetSystemErrorText(outcome.nError);
         // Without the system's own words the user still learns which error it was.
-        text.Format(AfxLoadString(IDS_HOTKEY_REFUSED_CODE), static_cast<int>(dwError));
+        if (text.IsEmpty())
+            text.Format(AfxLoadString(IDS_HOTKEY_REFUSED_CODE), static_cast<int>(outcome.nError));
+        AfxMessageBox(text, MB_OK, 0);
+        break;
     }
-    if (pszSystemText)
-        LocalFree(pszSystemText);
-    AfxMessageBox(text, MB_OK, 0);
+    case AddRefusal::RowNotAdded:
+        AfxMessageBox(IDS_ROW_NOT_ADDED, MB_OK, 0);
+        break;
+    case AddRefusal::None:
+        break;
+    }
 }
 
 } // namespace
 
-CWendrakeView::AddResult CWendrakeView::TryAddShortcut(int nOperation, const CString& strFileName,
-                                                       const CString& strParameter,
-                                                       unsigned nModifiers, unsigned nVirtKey) {
-    CString strKeyName;
-    if (!FormatKeyText(nModifiers, nVirtKey, strKeyName)) {
-        AfxMessageBox(IDS_KEY_NOT_BINDABLE, MB_OK, 0);
-        return AddResult::KeyNotBindable;
+AddOutcome CWendrakeView::TryAddShortcut(int nOperation, const CString& strFileName,
+                                         const CString& strParameter, unsigned nModifiers,
+                                         unsigned nVirtKey) {
+    AddOutcome outcome = m_maker.Make(
+        nOperation, strFileName, strParameter, nModifiers, nVirtKey,
+        [this](const ShortcutRecord& record) -> unsigned {
+            return RegisterHotKey(m_hWnd, record.m_nId, record.m_nModifiers, record.m_nVirtKey)
+                       ? 0
+                       : GetLastError();
+        });
+    if (outcome.pRecord) {
+        CListCtrl list = GetListCtrl();
+        const ShortcutRecord& record = *outcome.pRecord;
+        const int nItem = list.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, list.GetItemCount(),
+                                          record.m_strKeyName, record.m_nOperation,
+                                          reinterpret_cast<LPARAM>(&record));
+        if (nItem != -1) {
+            list.SetItemText(nItem, 1, record.m_strFileName);
+            list.SetItemText(nItem, 2, record.m_strParameter);
+            outcome.pRecord.release(); // the row owns it now
+            return outcome;
+        }
+        // A hot key without a row could be neither seen nor removed.
+        UnregisterHotKey(m_hWnd, record.m_nId);
+        outcome = {AddRefusal::RowNotAdded, 0, nullptr};
     }
-    if (m_nNextId > kLastHotKeyId) {
-        AfxMessageBox(IDS_HOTKEY_IDS_USED_UP, MB_OK, 0);
-        return AddResult::IdsUsedUp;
-    }
-
-    // From here the id stays used, whatever follows.
-    auto* pRecord = new ShortcutRecord{m_nNextId++, CString(),  strKeyName, strFileName,
-                                       nOperation,  nModifiers, nVirtKey,   strParameter};
-    pRecord->m_strId.Format(L"%d", pRecord->m_nId);
-
-    if (!RegisterHotKey(m_hWnd, pRecord->m_nId, pRecord->m_nModifiers, pRecord->m_nVirtKey)) {
-        const DWORD dwError = GetLastError();
-        delete pRecord;
-        ShowRegistrationFailure(dwError);
-        return AddResult::RegistrationRefused;
-    }
-
-    CListCtrl& list = GetListCtrl();
-    const int nItem = list.GetItemCount();
-    list.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, nItem, pRecord->m_strKeyName, 0, 0,
-                    pRecord->m_nOperation, reinterpret_cast<LPARAM>(pRecord));
-    list.SetItemText(nItem, 1, pRecord->m_strFileName);
-    list.SetItemText(nItem, 2, pRecord->m_strParameter);
-    return AddResult::Added;
+    ShowRefusal(outcome);
+    return outcome;
 }
 
 bool CWendrakeView::AddShortcut(int nOperation, CString strFileName, CString strParameter,
                                 unsigned nModifiers, unsigned nVirtKey) {
-    return TryAddShortcut(nOperation, strFileName, strParameter, nModifiers, nVirtKey) ==
-           AddResult::Added;
+    return TryAddShortcut(nOperation, strFileName, strParameter, nModifiers, nVirtKey).refusal ==
+           AddRefusal::None;
 }
 
 void CWendrakeView::RemoveShortcut(int nIndex) {
@@ -86,7 +84,7 @@ ShortcutRecord* CWendrakeView::GetShortcutRecord(int nIndex) const {
 }
 
 int CWendrakeView::FindShortcutById(int nId) const {
-    const CListCtrl& list = GetListCtrl();
+    const CListCtrl list = GetListCtrl();
     for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL)) {
         const ShortcutRecord* pRecord = GetShortcutRecord(i);
         if (pRecord && pRecord->m_nId == nId)
@@ -96,7 +94,7 @@ int CWendrakeView::FindShortcutById(int nId) const {
 }
 
 void CWendrakeView::DeleteSelectedShortcuts() {
-    CListCtrl& list = GetListCtrl();
+    const CListCtrl list = GetListCtrl();
     // After a removal the next row has moved into index i, so the search restarts before it.
     for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
          i = list.GetNextItem(i - 1, LVNI_SELECTED)) {
@@ -105,7 +103,7 @@ void CWendrakeView::DeleteSelectedShortcuts() {
 }
 
 void CWendrakeView::SelectAllShortcuts() {
-    CListCtrl& list = GetListCtrl();
+    CListCtrl list = GetListCtrl();
     const int nCount = list.GetItemCount();
     for (int i = 0; i < nCount; ++i)
         list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);

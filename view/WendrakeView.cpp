@@ -1,13 +1,11 @@
-#include "listview/WendrakeView.h"
+#include "view/WendrakeView.h"
 
-#include "app/MainFrame.h"
 #include "framework/CCmdUI.h"
-#include "framework/CListCtrl.h"
-#include "framework/CWinApp.h"
+#include "framework/CFrameWnd.h"
+#include "framework/Dpi.h"
 #include "framework/ResourceString.h"
 #include "res/resource.h"
-
-#include <shellapi.h>
+#include "view/PictureDpi.h"
 
 IMPLEMENT_DYNCREATE(CWendrakeView)
 
@@ -26,7 +24,7 @@ ON_UPDATE_COMMAND_UI(ID_SHORTCUT_EDIT, OnUpdateShortcutEdit)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 END_MESSAGE_MAP()
 
-CWendrakeView::CWendrakeView() : m_nNextId(0), m_nSortState{2, 2, 2, 2, 2, 2}, m_bEnabled(true) {}
+CWendrakeView::CWendrakeView() : m_nSortState{2, 2, 2, 2, 2, 2}, m_bEnabled(true) {}
 
 CWendrakeView::~CWendrakeView() = default;
 
@@ -38,28 +36,30 @@ BOOL CWendrakeView::PreCreateWindow(CREATESTRUCTW& cs) {
 
 void CWendrakeView::OnInitialUpdate() {
     CListView::OnInitialUpdate();
-    CListCtrl& list = GetListCtrl();
+    CListCtrl list = GetListCtrl();
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-
-    // The widths are for 96 dots per inch; the target column takes what the others leave.
-    HDC hDC = ::GetDC(m_hWnd);
-    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
-    ::ReleaseDC(m_hWnd, hDC);
-    RECT rect;
-    GetClientRect(&rect);
-    list.InsertColumn(0, AfxLoadString(IDS_COLUMN_KEY), LVCFMT_LEFT, MulDiv(160, nDpi, 96), 0);
-    list.InsertColumn(1, AfxLoadString(IDS_COLUMN_TARGET), LVCFMT_LEFT,
-                      rect.right - MulDiv(240, nDpi, 96), 1);
-    list.InsertColumn(2, AfxLoadString(IDS_COLUMN_ARGUMENTS), LVCFMT_LEFT, MulDiv(80, nDpi, 96), 2);
-
-    // Without the pictures the list still works: the rows show no icons.
-    if (m_imageList.Create(IDB_LISTICONS, 16, 1, RGB(0, 255, 0)))
-        list.SetImageList(&m_imageList, LVSIL_SMALL);
-
+    list.InsertColumn(0, AfxLoadString(IDS_COLUMN_KEY), LVCFMT_LEFT, 0, 0);
+    list.InsertColumn(1, AfxLoadString(IDS_COLUMN_TARGET), LVCFMT_LEFT, 0, 1);
+    list.InsertColumn(2, AfxLoadString(IDS_COLUMN_ARGUMENTS), LVCFMT_LEFT, 0, 2);
+    ScaleToDpi(AfxGetDpiForWindow(m_hWnd));
     LoadShortcuts();
 }
 
-void CWendrakeView::OnDraw(CDC*) {}
+void CWendrakeView::ScaleToDpi(UINT nDpi) {
+    // The widths are for 96 DPI; the target column takes what the others leave.
+    CListCtrl list = GetListCtrl();
+    RECT rect;
+    GetClientRect(&rect);
+    list.SetColumnWidth(0, AfxScaleForDpi(160, nDpi));
+    list.SetColumnWidth(1, rect.right - AfxScaleForDpi(240, nDpi));
+    list.SetColumnWidth(2, AfxScaleForDpi(80, nDpi));
+
+    // Without the pictures the list still works: the rows show no icons.
+    const UINT nPictureDpi = PictureDpi(nDpi);
+    if (m_imageList.Create(PictureId(IDB_LISTICONS, IDB_LISTICONS_AT, nPictureDpi),
+                           AfxScaleForDpi(16, nPictureDpi), 1, RGB(0, 255, 0)))
+        list.SetImageList(m_imageList, LVSIL_SMALL);
+}
 
 void CWendrakeView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
     SortShortcuts(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem);
@@ -67,26 +67,23 @@ void CWendrakeView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 void CWendrakeView::OnHotKeysEnable() {
-    m_bEnabled = true;
-    ShowEnabledPicture(true);
+    SwitchHotKeys(true);
 }
 
 void CWendrakeView::OnHotKeysDisable() {
-    m_bEnabled = false;
-    ShowEnabledPicture(false);
+    SwitchHotKeys(false);
 }
 
-void CWendrakeView::ShowEnabledPicture(bool bEnabled) {
-    auto* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-    if (!pFrame)
-        return;
-    NOTIFYICONDATAW nid = {};
-    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    nid.hWnd = pFrame->m_hWnd;
-    nid.uID = kTrayIconId;
-    nid.uFlags = NIF_ICON; // the picture only: callback and tip stay as they are
-    nid.hIcon = bEnabled ? pFrame->m_hIconEnabled : pFrame->m_hIconDisabled;
-    Shell_NotifyIconW(NIM_MODIFY, &nid);
+void CWendrakeView::SwitchHotKeys(bool bEnabled) {
+    m_bEnabled = bEnabled;
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->SendMessage(WM_HOTKEYS_SWITCHED);
+}
+
+void CWendrakeView::EndBusy() {
+    if (--m_nBusy == 0)
+        if (CFrameWnd* pFrame = GetParentFrame())
+            pFrame->SendMessage(WM_VIEW_READY);
 }
 
 void CWendrakeView::OnUpdateShortcutDelete(CCmdUI* pCmdUI) {

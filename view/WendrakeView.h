@@ -2,11 +2,16 @@
 // ShortcutRecord through its item data, and every row's hot key is registered on this window.
 #pragma once
 
-#include "engine/ShortcutRecord.h"
+#include "engine/ShortcutLoad.h"
+#include "engine/ShortcutMaker.h"
 #include "framework/CImageList.h"
 #include "framework/CListView.h"
 
-#include <vector>
+// What the view tells the frame it lies in, sent to that frame.
+// The hot keys were switched on or off: the frame shows the matching picture.
+const UINT WM_HOTKEYS_SWITCHED = WM_APP + 101;
+// The load or an editing flow has ended: a close that had to wait for it may go ahead now.
+const UINT WM_VIEW_READY = WM_APP + 102;
 
 class CWendrakeView : public CListView {
     DECLARE_DYNCREATE(CWendrakeView)
@@ -28,55 +33,50 @@ public:
     static int CALLBACK CompareAscending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
     static int CALLBACK CompareDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
-    // Writes the list to the profile, in list order, without changing it. Runs at the end of
-    // the session, when the window is not destroyed, and as part of the save at destruction.
+    bool HotKeysEnabled() const { return m_bEnabled; }
+    // While the load or an editing flow runs, its boxes and dialogs let other messages in; a
+    // close among them must wait, or the view would be destroyed under it.
+    bool IsBusy() const { return m_nBusy > 0; }
+    // Writes the list to the profile, in list order, without changing it: at the end of the
+    // session, when the window is not destroyed, and as part of the save at destruction.
     void WriteShortcuts();
+    // Column widths and row icons for the window's DPI.
+    void ScaleToDpi(UINT nDpi);
 
-    int m_nNextId;          // the next hot-key id; only grows, never reused
-    int m_nSortState[6];    // per column: 2 never sorted, 0 ascending, 1 descending
-    CImageList m_imageList; // the rows' icons, indexed by operation
-    bool m_bEnabled;        // while false, hot-key presses are swallowed
-
-protected:
+private:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     void OnInitialUpdate() override;
-    void OnDraw(CDC* pDC) override; // the list control paints itself
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDestroy();
-
-    // Switching all hot keys on and off: presses are swallowed while off, but every
-    // combination stays registered, so it stays reserved.
+    // Presses are swallowed while switched off, but every combination stays registered, so it
+    // stays reserved.
     void OnHotKeysEnable();
     void OnHotKeysDisable();
-
+    void SwitchHotKeys(bool bEnabled);
     void OnUpdateShortcutDelete(CCmdUI* pCmdUI);
     void OnUpdateShortcutSelectAll(CCmdUI* pCmdUI);
     void OnUpdateShortcutEdit(CCmdUI* pCmdUI);
     void OnUpdateHotKeysEnable(CCmdUI* pCmdUI);
     void OnUpdateHotKeysDisable(CCmdUI* pCmdUI);
-    DECLARE_MESSAGE_MAP()
 
-private:
-    enum class AddResult { Added, KeyNotBindable, IdsUsedUp, RegistrationRefused };
-    // AddShortcut with the reason of a refusal, which the profile load needs.
-    AddResult TryAddShortcut(int nOperation, const CString& strFileName,
-                             const CString& strParameter, unsigned nModifiers, unsigned nVirtKey);
+    // AddShortcut with the reason of a refusal, which the load needs.
+    AddOutcome TryAddShortcut(int nOperation, const CString& strFileName,
+                              const CString& strParameter, unsigned nModifiers, unsigned nVirtKey);
     void LoadShortcuts();
-    // The notification-area icon's picture follows the enable switch.
-    void ShowEnabledPicture(bool bEnabled);
     // Writes, then removes every row, so that no hot key outlives the window.
     void SaveShortcuts();
+    // Around work that shows boxes or dialogs; the frame hears when the last one ends.
+    void BeginBusy() { ++m_nBusy; }
+    void EndBusy();
 
-    // A stored shortcut that the system refused to register at load because another program
-    // held the combination: written back at the save, so a passing clash loses nothing. A
-    // second entry for a combination of the list itself is dropped, as before.
-    struct StoredShortcut {
-        CString strFileName;
-        CString strParameter;
-        int nOperation;
-        unsigned nKey;
-    };
-    std::vector<StoredShortcut> m_refusedAtLoad;
+    ShortcutMaker m_maker;  // names keys, hands out hot-key ids, registers
+    int m_nSortState[6];    // per column: 2 never sorted, 0 ascending, 1 descending
+    CImageList m_imageList; // the rows' icons, indexed by operation
+    bool m_bEnabled;        // while false, hot-key presses are swallowed
+    ShortcutLoad m_load;    // what the load kept besides the rows
     bool m_bLoaded = false; // the save writes nothing unless the load ran
+    int m_nBusy = 0;
+
+    DECLARE_MESSAGE_MAP()
 };
