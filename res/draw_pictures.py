@@ -154,12 +154,12 @@ def disc(cx, cy, r):
 
 def slant(x0, y0, x1, y1, width):
     """A stroke from (x0, y0) to (x1, y1), `width` pixels across in every
-    row and cut off square at the top and bottom, as a pen drawn down."""
+    row and cut off level at the top and bottom."""
     shape = set()
     for y in range(y0, y1):
         middle = x0 + (y + 0.5 - y0) * (x1 - x0) / (y1 - y0)
         left = math.floor(middle - width / 2 + 0.5)  # whole pixels either side
-        shape |= box(max(left, min(x0, x1)), y, min(left + width, max(x0, x1)), y + 1)
+        shape |= box(left, y, left + width, y + 1)
     return shape
 
 
@@ -213,8 +213,9 @@ class Size:
 
     def __init__(self, dpi):
         self.scale = dpi / 96
-        # One-pixel lines at 96 DPI, thicker as soon as there is room.
-        self.line = self(1)
+        # One-pixel lines at 96 DPI, a pixel thicker for each whole step up:
+        # half steps would make the outlines heavy next to the shapes.
+        self.line = math.floor(self.scale)
 
     def __call__(self, length):
         return math.floor(length * self.scale + 0.5)  # halves round up
@@ -248,7 +249,7 @@ def letter_n(p, face, s):
     x0, y0, x1, y1 = centred(face, s(8), s(7))
     stem = s(2)
     p.fill(box(x0, y0, x0 + stem, y1) | box(x1 - stem, y0, x1, y1)
-           | slant(x0, y0, x1, y1, stem), NAVY)
+           | slant(x0, y0, x1, y1, stem) & box(x0, y0, x1, y1), NAVY)
 
 
 def letter_e(p, face, s):
@@ -260,7 +261,9 @@ def letter_e(p, face, s):
 
 
 def cross(p, face, s):
-    x0, y0, x1, y1 = centred(face, s(9), s(7))
+    # Arms at 45 degrees step by whole pixels, so both look alike.
+    height = s(7)
+    x0, y0, x1, y1 = centred(face, height, height)
     arm = s(3)
     p.fill(slant(x0, y0, x1, y1, arm) | slant(x1, y0, x0, y1, arm), RED)
 
@@ -285,46 +288,49 @@ def document(p, x0, s):
     p.outlined(page, WHITE, line)
     # The folded corner lies on the page and shares its slanting edge.
     p.outlined(page & box(right - fold - line, top, right, top + fold + line), WHITE, line)
-    # As many lines of text as fit, the last one short like a paragraph's.
+    # As many lines of text as fit with a gap under each, the last one short
+    # like a paragraph's.
     step = max(2 * line, s(2))
-    y = top + fold + line
-    while y + line + step <= bottom - line:
-        p.fill(box(x0 + s(4), y, x0 + s(12), y + line), NAVY)
-        y += step
-    p.fill(box(x0 + s(4), y, x0 + s(9), y + line), NAVY)
+    rows = list(range(top + fold + line, bottom - 3 * line + 1, step))
+    for y in rows:
+        end = s(12) if y != rows[-1] else s(9)
+        p.fill(box(x0 + s(4), y, x0 + end, y + line), NAVY)
 
 
-def folder_back(x0, s, right):
-    """A folder's back with its tab on the top left."""
-    tab = chamfered(box(x0, s(2), x0 + s(6), s(4) + s.line), s(1))
-    return tab | box(x0, s(4), x0 + right, s(15))
+def folder(p, x0, s, width):
+    """A folder's back, with its tab on the top left."""
+    line = s.line
+    # The tab reaches down into the body, which hides its lower corners.
+    tab = chamfered(box(x0, s(2), x0 + s(6), s(6)), s(1))
+    body = box(x0, s(4), x0 + width, s(15))
+    middle = p.outlined(tab | body, YELLOW, line)
+    shaded(p, middle, {(x, y) for x, y in middle if y >= s(4) + line}, line)
 
 
-def shaded(p, middle, line):
-    """Light on the top and left of a yellow face, shade on the right."""
-    p.fill(rim(middle, 1, 0, line), OLIVE)
+def shaded(p, middle, lower, line):
+    """Light on the top and left of a yellow face, shade on the right of
+    its lower part (a folder's tab stays plain on that side)."""
+    p.fill(rim(lower, 1, 0, line), OLIVE)
     p.fill(rim(middle, -1, 0, line) | rim(middle, 0, -1, line), WHITE)
 
 
 def open_folder(p, x0, s):
-    line = s.line
-    back = p.outlined(folder_back(x0, s, s(13)), YELLOW, line)
-    shaded(p, back, line)
+    folder(p, x0, s, s(13))
     # The front leans back to the right, opened away from the viewer.
     front = polygon([(x0 + s(4), s(7)), (x0 + s(16), s(7)),
                      (x0 + s(13), s(15)), (x0, s(15))])
-    shaded(p, p.outlined(front, YELLOW, line), line)
+    middle = p.outlined(front, YELLOW, s.line)
+    shaded(p, middle, middle, s.line)
 
 
 def explore(p, x0, s):
-    line = s.line
-    shaded(p, p.outlined(folder_back(x0, s, s(12)), YELLOW, line), line)
-    # The glass lies over the folder's top right, its handle to the corner.
+    folder(p, x0, s, s(12))
+    # The glass lies over the folder's top right, its handle running from
+    # the glass's middle down to the right at 45 degrees.
     cx, cy, r = x0 + s(10), s(6), s(4)
-    handle = s(2)
     p.fill({(x, y) for x, y in box(cx, cy, x0 + s(16), s(16))
-            if 0 <= x - x0 - y - (cx - x0 - cy) < handle}, BLACK)
-    glass = p.outlined(disc(cx, cy, r), AQUA, line)
+            if 0 <= (x - y) - (cx - cy) < s(2)}, BLACK)
+    glass = p.outlined(disc(cx, cy, r), AQUA, s.line)
     # A glint: a quarter ring on the side towards the light.
     p.fill({(x, y) for x, y in glass if x + 0.5 < cx and y + 0.5 < cy
             and 0.3 * r <= math.hypot(x + 0.5 - cx, y + 0.5 - cy) <= 0.6 * r}, WHITE)
