@@ -98,21 +98,18 @@ HWND ProgramProcess::WaitForWindowOfClass(const wchar_t* pszClass, DWORD timeout
     return hFound;
 }
 
+std::vector<HWND> ProgramProcess::Boxes() const {
+    std::vector<HWND> boxes;
+    for (HWND hWnd : Windows())
+        if (HasClass(hWnd, L"#32770") && IsWindowVisible(hWnd))
+            boxes.push_back(hWnd);
+    return boxes;
+}
+
 HWND ProgramProcess::WaitForBox(DWORD timeoutMs) const {
     return WaitForWindowOfClass(L"#32770", timeoutMs);
 }
 
 HWND ProgramProcess::WaitForMenu(DWORD timeoutMs) const {
     return WaitForWindowOfClass(L"#32768", timeoutMs);
-}
-
-std::wstring BoxText(HWND hBox) {
-    wchar_t szText[1024] = {};
-    GetDlgItemTextW(hBox, 0xFFFF, szText, 1024);
-    return szText;
-}
-
-void PressBoxButton(HWND hBox, int nButton) {
-    PostMessageW(hBox, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(hBox, nButton)));
 }

@@ -40,6 +40,8 @@ public:
     HWND MainFrame(UINT uIconId = 128) const;
     // A message box of the program once it is on the screen, or nullptr.
     HWND WaitForBox(DWORD timeoutMs = 10000) const;
+    // The message boxes on the screen now.
+    std::vector<HWND> Boxes() const;
     // The pop-up menu the program shows once it is on the screen, or nullptr.
     HWND WaitForMenu(DWORD timeoutMs = 10000) const;
 
@@ -49,7 +51,3 @@ private:
     std::wstring m_program;
     PROCESS_INFORMATION m_process = {};
 };
-
-// A message box's text, and the press of one of its buttons.
-std::wstring BoxText(HWND hBox);
-void PressBoxButton(HWND hBox, int nButton);

@@ -1,52 +1,61 @@
 #include "SyntheticInput.h"
 
+#include <vector>
+
 namespace {
 
-INPUT KeyInput(WORD vk, bool up) {
+INPUT Key(WORD vk, bool bUp, WORD wChar = 0) {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.wScan = wChar ? wChar : static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (bUp ? KEYEVENTF_KEYUP : 0) | (wChar ? KEYEVENTF_UNICODE : 0);
     return input;
+}
+
+bool Send(std::vector<INPUT>& inputs) {
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
 }
 
 } // namespace
 
-bool SendKeyPress(const std::vector<WORD>& heldKeys, UINT nVirtKey) {
-    std::vector<INPUT> inputs;
-    for (WORD vk : heldKeys)
-        inputs.push_back(KeyInput(vk, false));
-    inputs.push_back(KeyInput(static_cast<WORD>(nVirtKey), false));
-    inputs.push_back(KeyInput(static_cast<WORD>(nVirtKey), true));
-    for (auto it = heldKeys.rbegin(); it != heldKeys.rend(); ++it)
-        inputs.push_back(KeyInput(*it, true));
-    const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    return sent == inputs.size();
-}
-
 bool SendKeyCombination(UINT nModifiers, UINT nVirtKey) {
     std::vector<WORD> held;
-    if (nModifiers & MOD_CONTROL)
-        held.push_back(VK_CONTROL);
-    if (nModifiers & MOD_SHIFT)
-        held.push_back(VK_SHIFT);
-    if (nModifiers & MOD_ALT)
-        held.push_back(VK_MENU);
-    if (nModifiers & MOD_WIN)
-        held.push_back(VK_LWIN);
-    return SendKeyPress(held, nVirtKey);
+    for (const auto& [nMod, vk] : {std::pair<UINT, WORD>{MOD_CONTROL, VK_CONTROL},
+                                   {MOD_SHIFT, VK_SHIFT},
+                                   {MOD_ALT, VK_MENU},
+                                   {MOD_WIN, VK_LWIN}})
+        if (nModifiers & nMod)
+            held.push_back(vk);
+    std::vector<INPUT> inputs;
+    for (WORD vk : held)
+        inputs.push_back(Key(vk, false));
+    inputs.push_back(Key(static_cast<WORD>(nVirtKey), false));
+    inputs.push_back(Key(static_cast<WORD>(nVirtKey), true));
+    for (auto it = held.rbegin(); it != held.rend(); ++it)
+        inputs.push_back(Key(*it, true));
+    return Send(inputs);
 }
 
-bool SendClick(POINT ptScreen) {
+bool SendText(const wchar_t* pszText) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t* p = pszText; *p; ++p) {
+        inputs.push_back(Key(0, false, *p));
+        inputs.push_back(Key(0, true, *p));
+    }
+    return Send(inputs);
+}
+
+bool SendClick(POINT ptScreen, int nClicks) {
     // Absolute positions are given in 0 to 65535 across the primary screen.
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs)
-        input.type = INPUT_MOUSE;
+    std::vector<INPUT> inputs(1 + 2 * nClicks);
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dwFlags = i == 0 ? MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE
+                                      : (i % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    }
     inputs[0].mi.dx = MulDiv(ptScreen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     inputs[0].mi.dy = MulDiv(ptScreen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return SendInput(3, inputs, sizeof(INPUT)) == 3;
+    return Send(inputs);
 }

@@ -1,16 +1,11 @@
-// Key presses and mouse clicks synthesised with SendInput, as the system delivers a user's
-// typing and clicking.
+// Keys and mouse clicks synthesised with SendInput, as the system delivers a user's typing.
 #pragma once
 
 #include <windows.h>
 
-#include <vector>
-
-// Holds the given keys down in order, presses and releases nVirtKey, then lets go of them.
-bool SendKeyPress(const std::vector<WORD>& heldKeys, UINT nVirtKey);
-
 // Presses and releases the key with the keys of the given MOD_ modifiers held.
 bool SendKeyCombination(UINT nModifiers, UINT nVirtKey);
-
-// Moves the mouse to the point (screen coordinates) and clicks the left button there.
-bool SendClick(POINT ptScreen);
+// Types the text character by character, whatever the keyboard layout.
+bool SendText(const wchar_t* pszText);
+// Moves the mouse to the point (screen coordinates) and clicks the left button nClicks times.
+bool SendClick(POINT ptScreen, int nClicks = 1);

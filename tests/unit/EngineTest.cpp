@@ -1,0 +1,111 @@
+// The shortcut model's decisions: what an add refuses and why, what a load keeps, what a save
+// writes, the order of a sorted column and what a press asks of the shell.
+#include "engine/LaunchCommand.h"
+#include "engine/ShortcutLoad.h"
+#include "engine/ShortcutOrder.h"
+#include "engine/ShortcutSave.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const unsigned kTaken = 1409; // ERROR_HOTKEY_ALREADY_REGISTERED
+
+AddOutcome Make(ShortcutMaker& maker, unsigned nVirtKey, unsigned nError = 0,
+                std::vector<int>* pIds = nullptr) {
+    return maker.Make(OP_OPEN_FILE, L"C:\\a", L"", MOD_ALT, nVirtKey,
+                      [&](const ShortcutRecord& record) {
+                          if (pIds)
+                              pIds->push_back(record.m_nId);
+                          return nError;
+                      });
+}
+
+TEST(ShortcutMaker, TheFirstFailingCheckDecidesAndOnlyRegistrationUsesAnId) {
+    ShortcutMaker maker;
+    std::vector<int> ids;
+    EXPECT_EQ(Make(maker, VK_SPACE, 0, &ids).refusal, AddRefusal::KeyNotBindable);
+    const AddOutcome refused = Make(maker, 'A', kTaken, &ids);
+    EXPECT_EQ(refused.refusal, AddRefusal::RegistrationRefused);
+    EXPECT_EQ(refused.nError, kTaken);
+    EXPECT_EQ(refused.pRecord, nullptr);
+    const AddOutcome added = Make(maker, 'B', 0, &ids);
+    ASSERT_NE(added.pRecord, nullptr);
+    EXPECT_EQ(added.pRecord->m_strKeyName, CString(L"Alt + B"));
+    EXPECT_EQ(ids, (std::vector<int>{0, 1})) << "a refused registration still used its id";
+
+    // Ids end at 0xBFFF; a key without a name is told so before the limit.
+    while (Make(maker, 'C', 0, &ids).refusal == AddRefusal::None) {
+    }
+    EXPECT_EQ(ids.back(), 0xBFFF);
+    EXPECT_EQ(Make(maker, 'C', 0, &ids).refusal, AddRefusal::IdsUsedUp);
+    EXPECT_EQ(Make(maker, VK_SPACE, 0, &ids).refusal, AddRefusal::KeyNotBindable);
+    EXPECT_EQ(ids.size(), 0xC000u);
+}
+
+TEST(ShortcutLoad, KeepsOnlyEntriesThatAnotherProgramHeld) {
+    ShortcutLoad load;
+    const StoredShortcut first = {L"C:\\a", L"", OP_OPEN_FILE, 'A' << 8 | MOD_ALT};
+    const StoredShortcut held = {L"C:\\held", L"-x", OP_EXPLORE, 'H' << 8 | MOD_ALT | 0x10};
+    load.Note(first, AddRefusal::None, 0);
+    load.Note(held, AddRefusal::RegistrationRefused, kTaken);
+    // The list's own combination again, whatever the bits the system does not tell apart.
+    load.Note({L"C:\\twice", L"", OP_NONE, 'A' << 8 | MOD_ALT | 0x20},
+              AddRefusal::RegistrationRefused, kTaken);
+    load.Note({L"C:\\odd", L"", OP_NONE, 'B' << 8}, AddRefusal::RegistrationRefused, 87);
+    load.Note({L"C:\\space", L"", OP_NONE, VK_SPACE << 8}, AddRefusal::KeyNotBindable, 0);
+    load.Note({L"C:\\late", L"", OP_NONE, 'L' << 8}, AddRefusal::IdsUsedUp, 0);
+    ASSERT_EQ(load.Kept().size(), 1u);
+    EXPECT_EQ(load.Kept()[0].strFileName, held.strFileName);
+    EXPECT_EQ(load.Kept()[0].nKey, held.nKey) << "written back as it was stored";
+}
+
+TEST(ShortcutSave, WritesTheCountThenEachEntryRowsBeforeKeptOnes) {
+    const std::vector<ProfileValue> values =
+        PlanSave({{L"C:\\row", L"-x", OP_NONE, 0x4E03}}, {{L"C:\\kept", L"", 9, 0x10041}});
+    std::vector<std::wstring> written;
+    for (const ProfileValue& value : values) {
+        CString text = value.strText;
+        if (!value.bText)
+            text.Format(L"%d", value.nNumber);
+        written.push_back(std::wstring(value.strName) + L"=" + static_cast<const wchar_t*>(text));
+    }
+    EXPECT_EQ(written, (std::vector<std::wstring>{
+                           L"size=2", L"00 FileName=C:\\row", L"00 Parameter=-x", L"00 Key=19971",
+                           L"00 Operation=3", L"01 FileName=C:\\kept", L"01 Parameter=",
+                           L"01 Key=65601", L"01 Operation=9"}));
+    EXPECT_STREQ(PlanSave(std::vector<StoredShortcut>(101, {L"", L"", 0, 0}), {}).back().strName,
+                 L"100 Operation");
+}
+
+TEST(ShortcutOrder, ColumnsCompareTheirTextsAndOtherColumnsAreEqual) {
+    const ShortcutRecord a = {0, L"F10", L"B", 0, 0, 0, L""}, b = {1, L"F2", L"a", 0, 0, 0, L"-x"};
+    EXPECT_EQ(CompareShortcuts(a, b, 0), -1);
+    EXPECT_EQ(CompareShortcuts(a, b, 1), -1);
+    EXPECT_EQ(CompareShortcuts(b, a, 2), 1);
+    EXPECT_EQ(CompareShortcuts(a, a, 2), 0);
+    for (int nColumn : {-1, 3, 5})
+        EXPECT_EQ(CompareShortcuts(a, b, nColumn), 0);
+}
+
+TEST(LaunchCommand, TheOperationChoosesVerbAndArguments) {
+    ShortcutRecord record = {0, L"A", L"C:\\t", OP_OPEN_FILE, 0, 0, L"-a \"b c\""};
+    const auto command = [&](int nOperation) {
+        record.m_nOperation = nOperation;
+        const LaunchCommand launch = MakeLaunchCommand(record);
+        return std::wstring(launch.bLaunch ? launch.pszVerb : L"-") + L"|" +
+               static_cast<const wchar_t*>(launch.strParameters);
+    };
+    EXPECT_EQ(command(OP_OPEN_FILE), L"open|-a \"b c\"");
+    EXPECT_EQ(command(OP_OPEN_FOLDER), L"open|");
+    EXPECT_EQ(command(OP_EXPLORE), L"explore|");
+    EXPECT_EQ(command(OP_NONE), L"-|");
+    EXPECT_EQ(command(-1), L"open|") << "unknown operations open like a folder";
+    EXPECT_NE(ShellErrorReasonId(31), 0u);
+    for (long long nResult : {-1LL, 1LL, 4LL, 12LL, 33LL})
+        EXPECT_EQ(ShellErrorReasonId(nResult), 0u) << nResult;
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+// A hot-key press as the system delivers it: the target launched through the shell, or the
+// reason it could not be.
+#include "ProgramTest.h"
+
+#include "engine/ShortcutRecord.h"
+#include "res/resource.h"
+#include "support/MessagePump.h"
+#include "support/RecorderOutput.h"
+#include "support/StoredShortcuts.h"
+#include "support/SyntheticInput.h"
+
+namespace {
+
+namespace Stored = StoredShortcuts;
+using Dispatch = ProgramTest;
+
+TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOn) {
+    RecorderOutput recorder;
+    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
+    const std::wstring launched = L"\"" + recorderPath + L"\"";
+    Stored::PutCount(3);
+    Stored::Put(0, recorderPath.c_str(), L"-a \"b c\" ｄ", OP_OPEN_FILE,
+                'R' << 8 | MOD_CONTROL | MOD_ALT);
+    // An operation only a hand-edited profile holds opens its target like a folder: no arguments.
+    Stored::Put(1, recorderPath.c_str(), L"never", 9, 'S' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(2, recorderPath.c_str(), L"", OP_NONE, 'T' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
+
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
+    EXPECT_EQ(recorder.Take(), launched + L" -a \"b c\" ｄ");
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'S'));
+    EXPECT_EQ(recorder.Take(), launched);
+    // A reserved combination and ids that no row carries do nothing, and say nothing.
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'T'));
+    SendMessageW(View(), WM_HOTKEY, 77, 0);
+    SendMessageW(View(), WM_HOTKEY, 0x10000, 0);
+    EXPECT_EQ(recorder.Take(500), L"");
+
+    // Switched off, presses are swallowed, but the combinations stay reserved.
+    HMENU hTray =
+        GetSubMenu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAYMENU)), 0);
+    EXPECT_EQ(ItemState(hTray, ID_HOTKEYS_ENABLE), UINT(MF_CHECKED));
+    Command(ID_HOTKEYS_DISABLE);
+    EXPECT_EQ(ItemState(hTray, ID_HOTKEYS_ENABLE), 0u);
+    EXPECT_EQ(ItemState(hTray, ID_HOTKEYS_DISABLE), UINT(MF_CHECKED));
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
+    EXPECT_EQ(recorder.Take(500), L"");
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'R'));
+    Command(ID_HOTKEYS_ENABLE);
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
+    EXPECT_EQ(recorder.Take(), launched + L" -a \"b c\" ｄ");
+    DestroyMenu(hTray);
+}
+
+TEST_F(Dispatch, AFailedLaunchNamesTheTargetAndTheReasonAndChangesNothing) {
+    wchar_t szUnknown[MAX_PATH];
+    GetTempPathW(MAX_PATH, szUnknown);
+    wcscat(szUnknown, L"メモ.wendrake");
+    CloseHandle(CreateFileW(szUnknown, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    Stored::PutCount(2);
+    Stored::Put(0, L"C:\\無い\\a.exe", L"", OP_OPEN_FILE, VK_F2 << 8 | MOD_SHIFT);
+    Stored::Put(1, szUnknown, L"", OP_OPEN_FILE, VK_F3 << 8 | MOD_SHIFT);
+    ASSERT_TRUE(Start());
+
+    m_answers.Answer(IDOK).Answer(IDOK);
+    ASSERT_TRUE(SendKeyCombination(MOD_SHIFT, VK_F2));
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.Texts().size() == 1; }));
+    ASSERT_TRUE(SendKeyCombination(MOD_SHIFT, VK_F3));
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
+    EXPECT_EQ(m_answers.TakeTexts(),
+              (std::vector<std::wstring>{
+                  L"C:\\無い\\a."
+                  L"exe\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。",
+                  std::wstring(szUnknown) +
+                      L"\nは実行できませんでした。\n"
+                      L"ファイルの拡張子に関連付けられたアプリケーションは存在しません。"}));
+    EXPECT_EQ(Column(0).size(), 2u);
+    DeleteFileW(szUnknown);
+}
+
+} // namespace

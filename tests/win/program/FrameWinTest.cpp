@@ -1,0 +1,125 @@
+// The main frame as the user meets it: an icon in the notification area that shows the window,
+// switches the picture with the hot keys, survives a restarted notification area, and a close
+// that always asks first.
+#include "ProgramTest.h"
+
+#include "app/MainFrame.h"
+#include "engine/ShortcutRecord.h"
+#include "res/resource.h"
+#include "support/MessagePump.h"
+#include "support/NotificationArea.h"
+#include "support/StoredShortcuts.h"
+
+#include <shellapi.h>
+
+namespace {
+
+namespace Stored = StoredShortcuts;
+using MainFrame = ProgramTest;
+
+const std::wstring kConfirmation =
+    L"終了すると、ショートカットキーが有効でなくなりますが、かまいませんか？";
+
+std::wstring WindowText(HWND hWnd) {
+    wchar_t szText[256] = {};
+    GetWindowTextW(hWnd, szText, 256);
+    return szText;
+}
+
+// The window that shows the program's icon in Wine's notification area: the only one.
+HWND IconWindow(HWND hFrame) {
+    const std::vector<HWND> icons = TrayIconWindows();
+    return TrayIconPresent(hFrame, kTrayIconId) && icons.size() == 1 ? icons[0] : nullptr;
+}
+
+TEST_F(MainFrame, LivesInTheNotificationAreaAndShowsTheWindowFromThere) {
+    const size_t nIconsBefore = TrayIconWindows().size();
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(IsWindowVisible(Frame()));
+    EXPECT_TRUE(TrayIconPresent(Frame(), kTrayIconId));
+    EXPECT_EQ(TrayIconWindows().size(), nIconsBefore + 1);
+    EXPECT_EQ(WindowText(Frame()), L"Wendrake");
+    EXPECT_EQ(WindowText(GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)), L"ﾚﾃﾞｨ");
+
+    SendMessageW(Frame(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(Frame()));
+    SendMessageW(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(IsWindowVisible(Frame())) << "minimised means hidden, with the icon the way back";
+    EXPECT_EQ(TrayIconWindows().size(), nIconsBefore + 1);
+    Command(ID_TRAY_SHOWWINDOW);
+    EXPECT_TRUE(IsWindowVisible(Frame()));
+    EXPECT_FALSE(IsIconic(Frame()));
+    // Other mouse messages do nothing.
+    ShowWindow(Frame(), SW_HIDE);
+    SendMessageW(Frame(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONUP);
+    SendMessageW(Frame(), WM_TRAYNOTIFY, kTrayIconId, WM_MOUSEMOVE);
+    EXPECT_FALSE(IsWindowVisible(Frame()));
+}
+
+TEST_F(MainFrame, TheIconShowsWhetherHotKeysWorkAndComesBackWithTheNotificationArea) {
+    ASSERT_TRUE(Start());
+    HWND hIcon = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (hIcon = IconWindow(Frame())) != nullptr; }));
+    const std::vector<COLORREF> enabled = ScreenPixels(hIcon);
+    Command(ID_HOTKEYS_DISABLE);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(hIcon) != enabled; }));
+    const std::vector<COLORREF> disabled = ScreenPixels(hIcon);
+
+    // A restarted notification area has lost the icon: it comes back once, as it was.
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    nid.hWnd = Frame();
+    nid.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &nid));
+    SendMessageW(Frame(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return (hIcon = IconWindow(Frame())) != nullptr; }));
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(hIcon) == disabled; }));
+    // Wine paints a new picture over the old one, so the enabled one no longer shows alone.
+    Command(ID_HOTKEYS_ENABLE);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(hIcon) != disabled; }));
+}
+
+TEST_F(MainFrame, EveryWayOfClosingAsksAndOnlyYesEnds) {
+    Stored::PutCount(1);
+    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
+    m_answers.Answer(IDNO).Answer(IDNO).Answer(IDNO);
+    SendMessageW(Frame(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Command(ID_APP_EXIT);
+    Command(ID_TRAY_EXIT);
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
+    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(3, kConfirmation));
+    EXPECT_FALSE(IsWindowVisible(Frame())) << "no stays as it was";
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+
+    const HWND hFrame = Frame();
+    ASSERT_TRUE(Close(IDYES));
+    EXPECT_FALSE(IsWindow(hFrame));
+    EXPECT_FALSE(TrayIconPresent(hFrame, kTrayIconId));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q')) << "no hot key outlives it";
+    UnregisterHotKey(nullptr, 1);
+}
+
+TEST_F(MainFrame, AboutShowsTheVersionAndAMissingHelpFileIsExplained) {
+    ASSERT_TRUE(Start());
+    std::wstring caption;
+    m_answers.Then([&](HWND hDlg) {
+        caption = WindowText(hDlg);
+        PressButton(hDlg, IDOK);
+    });
+    Command(ID_APP_ABOUT);
+    EXPECT_EQ(caption, L"Wendrakeのﾊﾞｰｼﾞｮﾝ情報");
+
+    wchar_t szHelp[MAX_PATH];
+    GetModuleFileNameW(nullptr, szHelp, MAX_PATH);
+    wcscpy(wcsrchr(szHelp, L'\\') + 1, L"Wendrake.chm");
+    ASSERT_EQ(GetFileAttributesW(szHelp), INVALID_FILE_ATTRIBUTES) << "the tests have no help file";
+    m_answers.Answer(IDOK);
+    Command(ID_HELP);
+    EXPECT_EQ(m_answers.TakeTexts(),
+              std::vector<std::wstring>{
+                  std::wstring(szHelp) +
+                  L"\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。"});
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+// The list window as the user works in it: its Edit menu, tool bar and keys follow the
+// selection, and a click on a column's header sorts by it.
+#include "ProgramTest.h"
+
+#include "engine/ShortcutRecord.h"
+#include "framework/CListCtrl.h"
+#include "res/resource.h"
+#include "support/MessagePump.h"
+#include "support/StoredShortcuts.h"
+#include "support/SyntheticInput.h"
+
+namespace {
+
+namespace Stored = StoredShortcuts;
+
+class ListWindow : public ProgramTest {
+protected:
+    // Five rows, on Shift+F1 to Shift+F5, shown and focused for the keyboard.
+    void SetUp() override {
+        ProgramTest::SetUp();
+        Stored::PutCount(5);
+        const wchar_t* names[] = {L"C:\\b", L"C:\\B", L"C:\\a", L"C:\\ａ", L"C:\\"};
+        for (int i = 0; i < 5; ++i)
+            Stored::Put(i, names[i], L"", OP_OPEN_FILE, (VK_F1 + i) << 8 | MOD_SHIFT);
+        ASSERT_TRUE(Start());
+        Command(ID_TRAY_SHOWWINDOW);
+        SetForegroundWindow(Frame());
+        SetFocus(View());
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == View(); }));
+    }
+    bool ButtonEnabled(UINT nID) const {
+        return SendMessageW(GetDlgItem(Frame(), AFX_IDW_TOOLBAR), TB_ISBUTTONENABLED, nID, 0) != 0;
+    }
+    // Waits for the keys to reach the list and the idle work to follow.
+    void Keys(UINT nModifiers, UINT nVirtKey, size_t nRowsAfter) {
+        ASSERT_TRUE(SendKeyCombination(nModifiers, nVirtKey));
+        ASSERT_TRUE(PumpUntil([&] { return Column(0).size() == nRowsAfter; }));
+    }
+    // Whether a click on the column's header puts the rows in that order.
+    bool ClickSorts(int nColumn, const std::vector<std::wstring>& files) {
+        HWND hHeader = ListView_GetHeader(View());
+        RECT rc;
+        Header_GetItemRect(hHeader, nColumn, &rc);
+        MapWindowPoints(hHeader, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        // A click where the last one was would make a double click.
+        m_nShift = m_nShift > 0 ? -10 : 10;
+        return SendClick({(rc.left + rc.right) / 2 + m_nShift, (rc.top + rc.bottom) / 2}) &&
+               PumpUntil([&] { return Column(1) == files; });
+    }
+
+    int m_nShift = 0;
+};
+
+TEST_F(ListWindow, EditCommandsFollowTheSelectionFromMenuToolBarAndKeys) {
+    HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
+    Select({});
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_DELETE), UINT(MF_GRAYED));
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), UINT(MF_GRAYED));
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_SELECTALL), 0u);
+    EXPECT_TRUE(PumpUntil([&] { return !ButtonEnabled(ID_SHORTCUT_DELETE); }));
+
+    Select({0, 1, 3});
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_DELETE), 0u);
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), UINT(MF_GRAYED));
+    EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
+    Keys(0, VK_DELETE, 2);
+    EXPECT_EQ(Column(1), (std::vector<std::wstring>{L"C:\\a", L"C:\\"}));
+    Select({1});
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), 0u);
+    EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
+
+    // Ctrl+A selects every row and Ctrl+D deletes them; then the list offers neither.
+    Select({});
+    Keys(MOD_CONTROL, 'A', 2);
+    EXPECT_EQ(ListView_GetSelectedCount(View()), 2u);
+    Keys(MOD_CONTROL, 'D', 0);
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_SELECTALL), UINT(MF_GRAYED));
+    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_DELETE), UINT(MF_GRAYED));
+}
+
+TEST_F(ListWindow, AClickOnAHeaderSortsItsColumnAscendingThenDescendingEachOnItsOwn) {
+    // Code units in order: a prefix first, capitals before small letters, wide letters last.
+    const std::vector<std::wstring> ascending = {L"C:\\", L"C:\\B", L"C:\\a", L"C:\\b", L"C:\\ａ"};
+    const std::vector<std::wstring> descending(ascending.rbegin(), ascending.rend());
+    EXPECT_TRUE(ClickSorts(1, ascending));
+    EXPECT_TRUE(ClickSorts(1, descending));
+    EXPECT_TRUE(ClickSorts(1, ascending));
+    // The key column's first click sorts it ascending, whatever the other column did.
+    EXPECT_TRUE(ClickSorts(0, {L"C:\\b", L"C:\\B", L"C:\\a", L"C:\\ａ", L"C:\\"}));
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+// The program as it runs, inside the test's own process: the application object started as the
+// program starts (the single-instance lock, the profile under HKCU\Software\Orlam Software, the
+// document with its hidden frame and list view, the stored shortcuts loaded), its boxes and
+// dialogs answered through m_answers.
+#pragma once
+
+#include "app/WendrakeApp.h"
+#include "support/ModalAnswers.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // Quits the program if it still runs, answering yes, and ends the application.
+    void TearDown() override;
+
+    // Starts the application, after ending one that runs; false when its start failed.
+    bool Start();
+    // Closes the frame, answering the question with nAnswer; true when the frame is gone.
+    bool Close(int nAnswer = IDYES);
+    // Closes the frame if it is open and ends the application, which lets go of its lock.
+    void Exit();
+    // A command as a menu sends it.
+    void Command(UINT nID) const { SendMessageW(Frame(), WM_COMMAND, nID, 0); }
+    HWND Frame() const;
+    HWND View() const;
+    std::vector<std::wstring> Column(int nSubItem) const;
+    void Select(std::initializer_list<int> rows) const;
+    // MF_GRAYED and MF_CHECKED of a menu's item, once the frame has updated the pop-up.
+    UINT ItemState(HMENU hPopup, UINT nID) const;
+
+    ModalAnswers m_answers;
+
+private:
+    std::unique_ptr<CWendrakeApp> m_pApp;
+};
