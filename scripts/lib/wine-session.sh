@@ -26,6 +26,12 @@ wine_session_start() {
         _ws_start_xvfb "$dir" || return 1
     fi
 
+    # A session of this prefix left behind by a run that was killed would serve this one with
+    # its old settings, or hold the prefix being deleted: end it first.
+    if [ -d "$WINEPREFIX" ]; then
+        "$WINESERVER" -k >>"$dir/wineserver.log" 2>&1 || true
+        timeout 30 "$WINESERVER" -w >>"$dir/wineserver.log" 2>&1 || true
+    fi
     if [ "$prefix_mode" = fresh ]; then
         rm -rf "$WINEPREFIX"
     fi
@@ -34,7 +40,9 @@ wine_session_start() {
     fi
 
     # A persistent server keeps test process starts warm; the first call brings it up fully.
-    "$WINESERVER" -p
+    # Its output goes to the log: the server outlives this call, and a caller reading our
+    # output through a pipe would otherwise wait for it.
+    "$WINESERVER" -p >>"$dir/wineserver.log" 2>&1 </dev/null
     _ws_server_started=1
     timeout 120 "$WINE64" cmd.exe /c exit >"$dir/warmup.log" 2>&1 </dev/null || return 1
     if [ -n "$keepalive" ] && [ -f "$keepalive" ]; then
