@@ -1,11 +1,10 @@
 // The Win32 key, modifier and hot-key-control constants the key vocabulary needs. On Windows
-// they come from the system headers; elsewhere (the native unit tests) from here, with their
-// published values.
+// they come from the system's base header; elsewhere (the native unit tests) from here, with
+// their published values.
 #pragma once
 
 #ifdef _WIN32
 #include <windows.h>
-#include <commctrl.h>
 #else
 #include <cstdint>
 
@@ -16,11 +15,6 @@ typedef int BOOL;
 #define MOD_CONTROL 0x0002
 #define MOD_SHIFT 0x0004
 #define MOD_WIN 0x0008
-
-#define HOTKEYF_SHIFT 0x01
-#define HOTKEYF_CONTROL 0x02
-#define HOTKEYF_ALT 0x04
-#define HOTKEYF_EXT 0x08
 
 #define VK_BACK 0x08
 #define VK_TAB 0x09
@@ -80,4 +74,13 @@ typedef int BOOL;
 #define VK_OEM_COPY 0xF2
 #define VK_OEM_AUTO 0xF3
 #define VK_OEM_ENLW 0xF4
+#endif
+
+// The hot-key control's flags, spelled as the system's header spells them, so that either
+// header may come first.
+#ifndef HOTKEYF_SHIFT
+#define HOTKEYF_SHIFT 0x1
+#define HOTKEYF_CONTROL 0x2
+#define HOTKEYF_ALT 0x4
+#define HOTKEYF_EXT 0x8
 #endif
