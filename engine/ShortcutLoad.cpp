@@ -1,5 +1,7 @@
 #include "ShortcutLoad.h"
 
+#include <algorithm>
+
 namespace {
 
 // ERROR_HOTKEY_ALREADY_REGISTERED: someone holds the combination.
@@ -11,6 +13,10 @@ unsigned Combination(unsigned nKey) {
 }
 
 } // namespace
+
+int ShortcutLoad::PositionsToRead(int nStoredCount, int nValuesInSection) {
+    return nStoredCount < 1 ? 0 : std::min(nStoredCount, nValuesInSection);
+}
 
 void ShortcutLoad::Note(const StoredShortcut& entry, AddRefusal refusal, unsigned nError) {
     if (refusal == AddRefusal::None)

@@ -13,6 +13,11 @@
 
 class ShortcutLoad {
 public:
+    // How many positions to read for a stored count: none for a count below 1, and never more
+    // than the section has values, so that a corrupt count cannot ask about millions of
+    // entries that are not there, one message each.
+    static int PositionsToRead(int nStoredCount, int nValuesInSection);
+
     // The outcome of adding one stored entry, in stored order.
     void Note(const StoredShortcut& entry, AddRefusal refusal, unsigned nError);
     const std::vector<StoredShortcut>& Kept() const { return m_kept; }

@@ -46,6 +46,8 @@ public:
     // The stored REG_SZ, or the default (NULL: empty) when the value is absent or of another
     // type.
     CString GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault = nullptr);
+    // How many values the section holds; 0 when it does not exist.
+    int GetProfileValueCount(LPCWSTR lpszSection);
     // Create the keys as needed; a NULL string deletes the value instead.
     BOOL WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue);
     BOOL WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue);

@@ -59,6 +59,15 @@ LSTATUS CWinApp::WithSectionKey(LPCWSTR lpszSection, bool bCreate,
     return status;
 }
 
+int CWinApp::GetProfileValueCount(LPCWSTR lpszSection) {
+    DWORD nValues = 0;
+    WithSectionKey(lpszSection, false, [&](HKEY hKey) {
+        return RegQueryInfoKeyW(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                &nValues, nullptr, nullptr, nullptr, nullptr);
+    });
+    return static_cast<int>(nValues);
+}
+
 UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault) {
     DWORD dwType = 0, dwValue = 0, cbData = sizeof(dwValue);
     const LSTATUS status = WithSectionKey(lpszSection, false, [&](HKEY hKey) {

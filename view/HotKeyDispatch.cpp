@@ -6,6 +6,24 @@
 
 #include <shellapi.h>
 
+namespace {
+
+// The shell refuses a path of MAX_PATH characters or more; its short form, where the file
+// system keeps one, gets through.
+CString ShellPath(const CString& strPath) {
+    if (strPath.GetLength() < MAX_PATH)
+        return strPath;
+    CString strShort;
+    const DWORD nLength = GetShortPathNameW(strPath, nullptr, 0);
+    if (nLength == 0 ||
+        GetShortPathNameW(strPath, strShort.GetBuffer(static_cast<int>(nLength)), nLength) == 0)
+        return strPath;
+    strShort.ReleaseBuffer();
+    return strShort.GetLength() < MAX_PATH ? strShort : strPath;
+}
+
+} // namespace
+
 LRESULT CWendrakeView::OnHotKey(WPARAM wParam, LPARAM) {
     // Ids are 0 to 0xBFFF; anything else cannot be ours.
     if (!m_bEnabled || wParam > static_cast<WPARAM>(kLastHotKeyId))
@@ -20,8 +38,9 @@ LRESULT CWendrakeView::OnHotKey(WPARAM wParam, LPARAM) {
     if (!command.bLaunch)
         return 0;
 
-    const INT_PTR nResult = reinterpret_cast<INT_PTR>(ShellExecuteW(
-        nullptr, command.pszVerb, strFileName, command.strParameters, nullptr, SW_SHOWNORMAL));
+    const INT_PTR nResult =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, command.pszVerb, ShellPath(strFileName),
+                                                command.strParameters, nullptr, SW_SHOWNORMAL));
     if (nResult <= 32)
         AfxMessageBox(LaunchFailureText(strFileName, nResult), MB_OK, 0);
     return 0;

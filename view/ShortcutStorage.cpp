@@ -10,7 +10,9 @@ void CWendrakeView::LoadShortcuts() {
     BeginBusy();
     // A list control that repaints after every row makes a long list slow to load.
     SetRedraw(FALSE);
-    const int nCount = static_cast<int>(pApp->GetProfileInt(kShortcutSection, kShortcutCount, 0));
+    const int nCount = ShortcutLoad::PositionsToRead(
+        static_cast<int>(pApp->GetProfileInt(kShortcutSection, kShortcutCount, 0)),
+        pApp->GetProfileValueCount(kShortcutSection));
     for (int i = 0; i < nCount; ++i) {
         const StoredShortcut entry = {
             pApp->GetProfileString(kShortcutSection, ShortcutValueName(i, kFileNameWord)),

@@ -42,3 +42,13 @@ _summary_attr() {
     value=$(grep -o "<testsuites [^>]*" "$1" | grep -oE " $2=\"[0-9]+\"" | grep -oE '[0-9]+')
     echo "${value:-0}"
 }
+
+# summary_faults BUILD_DIR: the fault group's line, from its report: each case tries one fault
+# and passes when the program survived it with nothing lost.
+summary_faults() {
+    local xml="$1/test-results/FaultWinTests.xml" tests fails
+    [ -f "$xml" ] || { echo "faults: no report (see the test output)"; return; }
+    tests=$(_summary_attr "$xml" tests)
+    fails=$(($(_summary_attr "$xml" failures) + $(_summary_attr "$xml" errors)))
+    echo "faults: $tests tried, $((tests - fails)) survived, $fails lost"
+}

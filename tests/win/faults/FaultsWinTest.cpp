@@ -1,0 +1,106 @@
+// The program on its worst day: a broken profile, targets that are long, far away or gone, its
+// profile deleted under it, its hot-key ids used up. Each case ends with nothing lost and the
+// user told what they need to know.
+#include "program/ProgramTest.h"
+
+#include "engine/ProfileNames.h"
+#include "engine/ShortcutRecord.h"
+#include "support/MessagePump.h"
+#include "support/RecorderOutput.h"
+#include "support/StoredShortcuts.h"
+#include "support/SyntheticInput.h"
+#include "view/WendrakeView.h"
+
+namespace {
+
+namespace Stored = StoredShortcuts;
+using Faults = ProgramTest;
+
+const wchar_t kSection[] = L"Software\\Orlam Software\\Wendrake\\ShortCuts";
+
+TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
+    // A count far beyond the entries there are, and values of the wrong kind.
+    Stored::PutCount(0x7FFFFFFF);
+    Stored::Put(0, L"C:\\good", L"", OP_OPEN_FILE, 'G' << 8 | MOD_ALT);
+    Stored::Put(1, L"C:\\text key", L"", OP_OPEN_FILE, 0);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSection, L"01 Key", REG_SZ, L"19971", 12);
+    const DWORD dwNumber = 5;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSection, L"02 FileName", REG_DWORD, &dwNumber, 4);
+    // Positions beyond the number of values the section holds cannot have entries: the broken
+    // ones and the absent ones up to there get a message each, nothing beyond.
+    for (int i = 0; i < 9; ++i)
+        m_answers.Answer(IDOK);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Column(1), std::vector<std::wstring>{L"C:\\good"});
+    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(9, L"登録できないキーです。"));
+    Exit();
+    EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:C:\\good");
+
+    // A count of the wrong kind is no count.
+    Stored::RemoveAll();
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSection, kShortcutCount, REG_SZ, L"3", 4);
+    Stored::Put(0, L"C:\\good", L"", OP_OPEN_FILE, 'G' << 8 | MOD_ALT);
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Column(0).empty());
+    m_answers.TakeTexts();
+}
+
+TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
+    RecorderOutput recorder;
+    wchar_t szTemp[MAX_PATH];
+    GetTempPathW(MAX_PATH, szTemp);
+    std::wstring folder = szTemp;
+    for (const wchar_t* pszName : {L"ქართული", L"日本語のフォルダ", L"Ελληνικά"}) {
+        folder += pszName + std::wstring(L"\\");
+        CreateDirectoryW(folder.c_str(), nullptr);
+    }
+    std::wstring longFolder = folder;
+    while (longFolder.size() < MAX_PATH) {
+        longFolder += std::wstring(40, L'x') + L"\\";
+        CreateDirectoryW(longFolder.c_str(), nullptr);
+    }
+    const std::wstring scripts = folder + L"rec.exe", longPath = longFolder + L"rec.exe";
+    ASSERT_TRUE(CopyFileW(RecorderPath(), scripts.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(RecorderPath(), longPath.c_str(), FALSE));
+    Stored::PutCount(2);
+    Stored::Put(0, scripts.c_str(), L"ü ქ", OP_OPEN_FILE, 'U' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(1, longPath.c_str(), L"long", OP_OPEN_FILE, 'V' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'U'));
+    EXPECT_EQ(recorder.Take(), L"\"" + scripts + L"\" ü ქ");
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'V'));
+    // Under its short name, the only one the shell accepts for so long a path.
+    const std::wstring launched = recorder.Take();
+    EXPECT_EQ(launched.substr(launched.size() - 13), L"rec.exe\" long") << launched;
+}
+
+TEST_F(Faults, AProfileDeletedWhileRunningIsWrittenAgain) {
+    Stored::PutCount(1);
+    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'K' << 8 | MOD_ALT);
+    ASSERT_TRUE(Start());
+    Stored::RemoveAll();
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:C:\\a.exe");
+}
+
+TEST_F(Faults, UsedUpHotKeyIdsAreToldAndTheProgramKeepsWorking) {
+    RecorderOutput recorder;
+    Stored::PutCount(1);
+    Stored::Put(0, RecorderPath(), L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
+    auto* pView = dynamic_cast<CWendrakeView*>(CWnd::FromHandlePermanent(View()));
+    ASSERT_NE(pView, nullptr);
+    // A run that has added and removed shortcuts for a very long time.
+    for (int i = 1; i <= kLastHotKeyId; ++i) {
+        ASSERT_TRUE(pView->AddShortcut(OP_NONE, L"", L"", MOD_SHIFT, 'X'));
+        pView->RemoveShortcut(1);
+    }
+    m_answers.Answer(IDOK);
+    EXPECT_FALSE(pView->AddShortcut(OP_NONE, L"", L"", MOD_SHIFT, 'X'));
+    EXPECT_EQ(m_answers.TakeTexts(),
+              std::vector<std::wstring>{L"0xBFFF 個より多くWindowsに登録できません。"});
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
+    EXPECT_NE(recorder.Take(), L"");
+}
+
+} // namespace
