@@ -57,6 +57,7 @@
 #define IDS_COLUMN_TARGET 2007
 #define IDS_COLUMN_ARGUMENTS 2008
 #define IDS_ROW_NOT_ADDED 2020
+#define IDS_LIST_FULL 2021
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

@@ -95,11 +95,16 @@ int CWendrakeView::FindShortcutById(int nId) const {
 
 void CWendrakeView::DeleteSelectedShortcuts() {
     const CListCtrl list = GetListCtrl();
+    bool bRemoved = false;
     // After a removal the next row has moved into index i, so the search restarts before it.
     for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
          i = list.GetNextItem(i - 1, LVNI_SELECTED)) {
         RemoveShortcut(i);
+        bRemoved = true;
     }
+    // Written at once, so that a crash or a kill loses nothing.
+    if (bRemoved)
+        WriteShortcuts();
 }
 
 void CWendrakeView::SelectAllShortcuts() {

@@ -13,6 +13,8 @@ const UINT WM_HOTKEYS_SWITCHED = WM_APP + 101;
 // The load or an editing flow has ended: a close that had to wait for it may go ahead now.
 const UINT WM_VIEW_READY = WM_APP + 102;
 
+class CShortcutDlg;
+
 class CWendrakeView : public CListView {
     DECLARE_DYNCREATE(CWendrakeView)
 
@@ -46,6 +48,13 @@ public:
 private:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     void OnInitialUpdate() override;
+    // The editing flows: each shows the editor and hands its values to AddShortcut.
+    void OnShortcutAdd();
+    void OnShortcutEdit();
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    void OnDropFiles(HDROP hDropInfo);
+    void EditShortcut(int nItem);
+    bool AddFromEditor(const CShortcutDlg& dlg);
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDestroy();

@@ -43,12 +43,13 @@ _summary_attr() {
     echo "${value:-0}"
 }
 
-# summary_faults BUILD_DIR: the fault group's line, from its report: each case tries one fault
-# and passes when the program survived it with nothing lost.
+# summary_faults BUILD_DIR: the fault group's line, from the reports: each case of a suite
+# named Faults... tries one fault and passes when the program survived it with nothing lost.
 summary_faults() {
-    local xml="$1/test-results/FaultWinTests.xml" tests fails
-    [ -f "$xml" ] || { echo "faults: no report (see the test output)"; return; }
-    tests=$(_summary_attr "$xml" tests)
-    fails=$(($(_summary_attr "$xml" failures) + $(_summary_attr "$xml" errors)))
-    echo "faults: $tests tried, $((tests - fails)) survived, $fails lost"
+    local tried=0 lost=0 line
+    while read -r line; do
+        tried=$((tried + $(echo "$line" | grep -oE ' tests="[0-9]+"' | grep -oE '[0-9]+')))
+        lost=$((lost + $(echo "$line" | grep -oE ' failures="[0-9]+"' | grep -oE '[0-9]+')))
+    done < <(cat "$1"/test-results/*.xml 2>/dev/null | grep -oE '<testsuite name="Faults[^>]*')
+    echo "faults: $tried tried, $((tried - lost)) survived, $lost lost"
 }

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -193,6 +194,48 @@ TEST_F(EndToEnd, ADocumentOnTheCommandLineIsOpenedTheStandardWay) {
     PostMessageW(hFrame, WM_CLOSE, 0, 0);
     ConfirmQuit(opened);
     DeleteFileW(szFile);
+}
+
+// Added with nothing but real input, and not lost when the process is killed right after.
+using FaultsEndToEnd = EndToEnd;
+TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
+    RecorderOutput recorder;
+    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
+    auto program = std::make_unique<ProgramProcess>();
+    ASSERT_TRUE(program->Start());
+    ASSERT_TRUE(program->WaitUntilIdle());
+    const HWND hFrame = program->MainFrame();
+    XClick(IconCentre(), 1);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hFrame) != FALSE; }));
+    // Insert opens the editor on its OK button; two tabs to the key, two more to the path.
+    ASSERT_TRUE(SendKeyCombination(0, VK_INSERT));
+    const HWND hEditor = program->WaitForBox();
+    ASSERT_NE(hEditor, nullptr);
+    for (int i = 0; i < 2; ++i)
+        SendKeyCombination(0, VK_TAB);
+    SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W');
+    for (int i = 0; i < 2; ++i)
+        SendKeyCombination(0, VK_TAB);
+    SendText(recorderPath.c_str());
+    SendKeyCombination(0, VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hEditor); }));
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
+    EXPECT_EQ(recorder.Take(), L"\"" + recorderPath + L"\"");
+
+    TerminateProcess(program->Handle(), 1);
+    ASSERT_TRUE(program->WaitForExit().has_value());
+    EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:1");
+    EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:" + recorderPath);
+    EXPECT_EQ(Stored::Value(0, kParameterWord), L"sz:");
+    EXPECT_EQ(Stored::Value(0, kOperationWord), L"dword:0");
+    EXPECT_EQ(Stored::Value(0, kKeyWord), L"dword:" + std::to_wstring('W' << 8 | MOD_CONTROL | MOD_ALT));
+    program = std::make_unique<ProgramProcess>();
+    ASSERT_TRUE(program->Start());
+    ASSERT_TRUE(program->WaitUntilIdle());
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
+    EXPECT_EQ(recorder.Take(), L"\"" + recorderPath + L"\"");
+    PostMessageW(program->MainFrame(), WM_CLOSE, 0, 0);
+    ConfirmQuit(*program);
 }
 
 } // namespace

@@ -1,0 +1,206 @@
+// Adding, editing and dropping shortcuts from the list window, each through the editor: what
+// the user ends up with in the list, in the registration and in the profile.
+#include "ProgramTest.h"
+
+#include "engine/ProfileNames.h"
+#include "engine/ShortcutRecord.h"
+#include "res/resource.h"
+#include "support/MessagePump.h"
+#include "support/RecorderOutput.h"
+#include "support/StoredShortcuts.h"
+#include "support/SyntheticInput.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+namespace {
+
+namespace Stored = StoredShortcuts;
+using Flows = ProgramTest;
+
+const WORD kCtrlAltE = MAKEWORD('E', HOTKEYF_CONTROL | HOTKEYF_ALT);
+
+std::wstring Text(HWND hDlg, int nId) {
+    wchar_t szText[1024] = {};
+    GetDlgItemTextW(hDlg, nId, szText, 1024);
+    return szText;
+}
+WORD HotKey(HWND hDlg) {
+    return static_cast<WORD>(SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
+}
+
+// An editor step: the key and the path entered, then OK; records what the editor showed first.
+ModalAnswers::Step Enter(WORD wHotKey, const wchar_t* pszPath, std::wstring* pShownPath = nullptr,
+                         WORD* pShownKey = nullptr) {
+    return [=](HWND hDlg) {
+        if (pShownPath)
+            *pShownPath = Text(hDlg, IDC_FILENAME);
+        if (pShownKey)
+            *pShownKey = HotKey(hDlg);
+        SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_SETHOTKEY, wHotKey, 0);
+        SetDlgItemTextW(hDlg, IDC_FILENAME, pszPath);
+        PressButton(hDlg, IDOK);
+    };
+}
+ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr) {
+    return [=](HWND hDlg) {
+        if (pShownPath)
+            *pShownPath = Text(hDlg, IDC_FILENAME);
+        PressButton(hDlg, IDCANCEL);
+    };
+}
+
+void StoreRows(int nCount) {
+    Stored::PutCount(static_cast<DWORD>(nCount));
+    for (int i = 0; i < nCount; ++i)
+        Stored::Put(i, L"C:\\x", L"", OP_NONE, ('A' + i % 26) << 8 | (1 + i / 26 % 15));
+}
+
+// WM_DROPFILES as the shell sends it, with a drop handle of its own kind; the handle is
+// returned so that the test can see it released.
+HDROP Drop(HWND hView, const std::vector<std::wstring>& names) {
+    std::wstring list;
+    for (const std::wstring& name : names)
+        list += name + L'\0';
+    const size_t cbList = (list.size() + 1) * sizeof(wchar_t);
+    HGLOBAL hDrop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + cbList);
+    auto* pFiles = static_cast<DROPFILES*>(GlobalLock(hDrop));
+    pFiles->pFiles = sizeof(DROPFILES);
+    pFiles->fWide = TRUE;
+    memcpy(pFiles + 1, list.c_str(), cbList);
+    GlobalUnlock(hDrop);
+    SendMessageW(hView, WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+    return static_cast<HDROP>(hDrop);
+}
+
+TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
+    RecorderOutput recorder;
+    StoreRows(300);
+    ASSERT_TRUE(Start());
+    // Another program holds Ctrl+Alt+E: the same editor opens again with what was entered.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'E'));
+    std::wstring shownPath;
+    WORD wShownKey = 0;
+    m_answers.Then(Enter(kCtrlAltE, L"C:\\first"))
+        .Answer(IDOK)
+        .Then(Enter(kCtrlAltE, RecorderPath(), &shownPath, &wShownKey))
+        .Answer(IDOK)
+        .Then(Cancel());
+    Command(ID_SHORTCUT_ADD);
+    EXPECT_EQ(shownPath, L"C:\\first");
+    EXPECT_EQ(wShownKey, kCtrlAltE);
+    EXPECT_EQ(Column(0).size(), 300u) << "a cancel after refusals adds nothing";
+
+    UnregisterHotKey(nullptr, 1);
+    m_answers.Then(Enter(kCtrlAltE, RecorderPath()));
+    Command(ID_SHORTCUT_ADD);
+    ASSERT_EQ(Column(0).size(), 301u);
+    EXPECT_EQ(Column(0).back(), L"Ctrl + Alt + E");
+    EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:301") << "written at once";
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'E'));
+    EXPECT_NE(recorder.Take(), L"");
+
+    // With 301 rows the command says so and opens nothing; Insert and Ctrl+N are the same.
+    m_answers.Answer(IDOK).Answer(IDOK).Answer(IDOK);
+    Command(ID_SHORTCUT_ADD);
+    Command(ID_TRAY_SHOWWINDOW);
+    SetForegroundWindow(Frame());
+    SetFocus(View());
+    ASSERT_TRUE(SendKeyCombination(0, VK_INSERT));
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.Texts().size() == 2; }));
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL, 'N'));
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
+    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(3, L"これ以上登録できません。"));
+}
+
+TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
+    RecorderOutput recorder;
+    const std::wstring launched = L"\"" + std::wstring(RecorderPath()) + L"\"";
+    Stored::PutCount(2);
+    Stored::Put(0, RecorderPath(), L"", OP_OPEN_FILE, 'E' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(1, L"C:\\other", L"", OP_NONE, 'O' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
+
+    // Cancelled: nothing changes; open, the shortcut keeps working.
+    std::wstring pressedMeanwhile;
+    m_answers.Then([&](HWND hDlg) {
+        SendKeyCombination(MOD_CONTROL | MOD_ALT, 'E');
+        pressedMeanwhile = recorder.Take();
+        PressButton(hDlg, IDCANCEL);
+    });
+    Select({0});
+    Command(ID_SHORTCUT_EDIT);
+    EXPECT_EQ(pressedMeanwhile, launched);
+    EXPECT_EQ(Column(1), (std::vector<std::wstring>{RecorderPath(), L"C:\\other"}));
+
+    // The same key with another target: the row goes to the end.
+    std::wstring shownPath;
+    m_answers.Then(Enter(kCtrlAltE, L"C:\\changed", &shownPath));
+    Command(ID_SHORTCUT_EDIT);
+    EXPECT_EQ(shownPath, std::wstring(RecorderPath()));
+    EXPECT_EQ(Column(1), (std::vector<std::wstring>{L"C:\\other", L"C:\\changed"}));
+    EXPECT_EQ(Stored::Value(1, kFileNameWord), L"sz:C:\\changed") << "written at once";
+
+    // Refused (the other row's key), then corrected.
+    const WORD kCtrlAltO = MAKEWORD('O', HOTKEYF_CONTROL | HOTKEYF_ALT);
+    m_answers.Then(Enter(kCtrlAltO, RecorderPath()))
+        .Answer(IDOK)
+        .Then(Enter(MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_ALT), RecorderPath()));
+    Select({1});
+    Command(ID_SHORTCUT_EDIT);
+    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"Ctrl + Alt + O", L"Ctrl + Alt + F"}));
+
+    // Refused, then cancelled: the original comes back and still launches.
+    m_answers.Then(Enter(kCtrlAltO, L"C:\\lost?")).Answer(IDOK).Then(Cancel());
+    Command(ID_SHORTCUT_EDIT);
+    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"Ctrl + Alt + O", L"Ctrl + Alt + F"}));
+    EXPECT_EQ(Column(1).back(), std::wstring(RecorderPath()));
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'F'));
+    EXPECT_EQ(recorder.Take(), launched);
+    m_answers.TakeTexts();
+}
+
+TEST_F(Flows, ADoubleClickEditsTheRowItLandsOnAndNothingBelowTheRows) {
+    StoreRows(3);
+    ASSERT_TRUE(Start());
+    Command(ID_TRAY_SHOWWINDOW);
+    RECT rcItem;
+    ListView_GetSubItemRect(View(), 1, 2, LVIR_BOUNDS, &rcItem);
+    POINT pt = {rcItem.left + 5, (rcItem.top + rcItem.bottom) / 2};
+    ClientToScreen(View(), &pt);
+    WORD wShownKey = 0;
+    m_answers.Then([&](HWND hDlg) {
+        wShownKey = HotKey(hDlg);
+        PressButton(hDlg, IDCANCEL);
+    });
+    ASSERT_TRUE(SendClick(pt, 2));
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
+    EXPECT_EQ(wShownKey, MAKEWORD('B', HOTKEYF_ALT)) << "the second row's key";
+
+    pt.y += 10 * (rcItem.bottom - rcItem.top);
+    ASSERT_TRUE(SendClick({pt.x + 20, pt.y}, 2));
+    EXPECT_FALSE(PumpUntil([&] { return m_answers.Unexpected() > 0; }, 500));
+}
+
+TEST_F(Flows, DroppedFilesAreOfferedOneByOneUntilACancel) {
+    StoreRows(301);
+    ASSERT_TRUE(Start());
+    const std::wstring longName = L"C:\\" + std::wstring(300, L'長') + L".exe";
+    std::wstring shownLong;
+    m_answers.Then(Enter(kCtrlAltE, L"C:\\first.exe", &shownLong)).Then(Cancel());
+    HDROP hDrop = Drop(View(), {longName, L"C:\\second.exe", L"C:\\third.exe"});
+    EXPECT_EQ(shownLong, longName) << "read at its full length";
+    EXPECT_EQ(GlobalSize(hDrop), 0u) << "the drop handle is released";
+    EXPECT_EQ(Column(1).back(), L"C:\\first.exe") << "no row limit for drops";
+    EXPECT_EQ(Column(1).size(), 302u);
+
+    // A refused file is followed by the next one.
+    std::wstring shownNext;
+    m_answers.Then(Enter(kCtrlAltE, L"C:\\taken.exe")).Answer(IDOK).Then(Cancel(&shownNext));
+    Drop(View(), {L"C:\\taken.exe", L"C:\\next.exe"});
+    EXPECT_EQ(shownNext, L"C:\\next.exe");
+    EXPECT_EQ(Column(1).size(), 302u);
+    m_answers.TakeTexts();
+}
+
+} // namespace
