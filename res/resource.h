@@ -56,6 +56,9 @@
 #define IDS_COLUMN_KEY 2006
 #define IDS_COLUMN_TARGET 2007
 #define IDS_COLUMN_ARGUMENTS 2008
+#define IDS_KEY_NOT_SET 2009
+#define IDS_TARGET_NOT_SET 2010
+#define IDS_CHOOSE_FOLDER 2011
 #define IDS_ROW_NOT_ADDED 2020
 
 // The framework's standard ids, with their customary values; a framework
