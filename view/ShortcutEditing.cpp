@@ -82,8 +82,8 @@ void CWendrakeView::EditShortcut(int nItem) {
         // back, at the end of the list, rather than losing it.
         while (!AddFromEditor(dlg)) {
             if (dlg.DoModal() != IDOK) {
-                AddShortcut(original.m_nOperation, original.m_strFileName,
-                            original.m_strParameter, original.m_nModifiers, original.m_nVirtKey);
+                AddShortcut(original.m_nOperation, original.m_strFileName, original.m_strParameter,
+                            original.m_nModifiers, original.m_nVirtKey);
                 break;
             }
         }

@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "engine/ProfileNames.h"
 #include "engine/ShortcutRecord.h"
+#include "res/resource.h"
 #include "support/MessagePump.h"
 #include "support/ModalAnswers.h"
 #include "support/NotificationArea.h"
@@ -50,6 +51,23 @@ protected:
     static bool HandledSoFar(HWND hFrame) {
         PostMessageW(hFrame, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
         return PumpUntil([&] { return IsWindowVisible(hFrame) != FALSE; });
+    }
+    // Presses Tab until the control has the keyboard focus, as a user watching the dialog does.
+    static bool TabTo(HWND hDialog, int nId) {
+        const auto focus = [&] {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof info;
+            GetGUIThreadInfo(GetWindowThreadProcessId(hDialog, nullptr), &info);
+            return info.hwndFocus;
+        };
+        for (int i = 0; i < 10; ++i) {
+            const HWND hFocus = focus();
+            if (GetDlgCtrlID(hFocus) == nId)
+                return true;
+            SendKeyCombination(0, VK_TAB);
+            PumpUntil([&] { return focus() != hFocus; });
+        }
+        return false;
     }
     // Answers the close confirmation with yes, and waits for the program's end.
     static void ConfirmQuit(const ProgramProcess& program) {
@@ -207,15 +225,13 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     const HWND hFrame = program->MainFrame();
     XClick(IconCentre(), 1);
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hFrame) != FALSE; }));
-    // Insert opens the editor on its OK button; two tabs to the key, two more to the path.
+    // Insert opens the editor; Tab moves on to the key and then to the path.
     ASSERT_TRUE(SendKeyCombination(0, VK_INSERT));
     const HWND hEditor = program->WaitForBox();
     ASSERT_NE(hEditor, nullptr);
-    for (int i = 0; i < 2; ++i)
-        SendKeyCombination(0, VK_TAB);
+    ASSERT_TRUE(TabTo(hEditor, IDC_HOTKEY));
     SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W');
-    for (int i = 0; i < 2; ++i)
-        SendKeyCombination(0, VK_TAB);
+    ASSERT_TRUE(TabTo(hEditor, IDC_FILENAME));
     SendText(recorderPath.c_str());
     SendKeyCombination(0, VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hEditor); }));
@@ -228,7 +244,8 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:" + recorderPath);
     EXPECT_EQ(Stored::Value(0, kParameterWord), L"sz:");
     EXPECT_EQ(Stored::Value(0, kOperationWord), L"dword:0");
-    EXPECT_EQ(Stored::Value(0, kKeyWord), L"dword:" + std::to_wstring('W' << 8 | MOD_CONTROL | MOD_ALT));
+    EXPECT_EQ(Stored::Value(0, kKeyWord),
+              L"dword:" + std::to_wstring('W' << 8 | MOD_CONTROL | MOD_ALT));
     program = std::make_unique<ProgramProcess>();
     ASSERT_TRUE(program->Start());
     ASSERT_TRUE(program->WaitUntilIdle());

@@ -69,10 +69,10 @@ void Click(HWND hDlg, int nId) {
 }
 
 // Typed into the hot-key control; waits until the control holds the expected value.
-void TypeHotKey(HWND hDlg, const std::vector<WORD>& held, UINT nVirtKey, WORD wExpected) {
+void TypeHotKey(HWND hDlg, UINT nModifiers, UINT nVirtKey, WORD wExpected) {
     SetForegroundWindow(hDlg);
     SetFocus(GetDlgItem(hDlg, IDC_HOTKEY));
-    EXPECT_TRUE(SendKeyPress(held, nVirtKey));
+    EXPECT_TRUE(SendKeyCombination(nModifiers, nVirtKey));
     EXPECT_TRUE(PumpUntil([&] { return HotKey(hDlg) == wExpected; })) << HotKey(hDlg);
 }
 
@@ -129,7 +129,7 @@ TEST(ShortcutEditor, OpensWithItsControlsInTabOrderAndAcceptsWhatIsEntered) {
             classes.push_back(szClass);
         }
         EXPECT_EQ(GetDlgItem(hDlg, IDOK), GetFocus()) << "the first tab stop";
-        TypeHotKey(hDlg, {VK_CONTROL, VK_MENU}, 'N', kCtrlAltN);
+        TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
         Click(hDlg, IDC_WINKEY);
         Click(hDlg, IDC_OP_EXPLORE);
         SetDlgItemTextW(hDlg, IDC_FILENAME, L"  "); // blanks are a path too
@@ -190,13 +190,13 @@ TEST(ShortcutEditor, MissingKeyOrPathIsRefusedKeepingEveryInput) {
         Click(hDlg, IDC_WINKEY);
         Click(hDlg, IDC_OP_EXPLORE);
         SetDlgItemTextW(hDlg, IDC_PARAMETER, L"-x");
-        TypeHotKey(hDlg, {VK_CONTROL, VK_MENU}, 'N', kCtrlAltN);
+        TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
         answers.Answer(IDOK);
         PressAndAwait(answers, hDlg, IDOK); // a key without a path
         EXPECT_EQ(Inputs(kCtrlAltN, L"", L"-x", BST_CHECKED, IDC_OP_EXPLORE), Shown(hDlg));
 
         SetDlgItemTextW(hDlg, IDC_FILENAME, L"C:\\");
-        TypeHotKey(hDlg, {}, VK_SHIFT, 0); // a modifier alone replaces the key
+        TypeHotKey(hDlg, 0, VK_SHIFT, 0); // a modifier alone replaces the key
         answers.Answer(IDOK);
         PressAndAwait(answers, hDlg, IDOK);
         EXPECT_EQ(Inputs(0, L"C:\\", L"-x", BST_CHECKED, IDC_OP_EXPLORE), Shown(hDlg));

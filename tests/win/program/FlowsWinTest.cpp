@@ -30,7 +30,7 @@ WORD HotKey(HWND hDlg) {
 }
 
 // An editor step: the key and the path entered, then OK; records what the editor showed first.
-ModalAnswers::Step Enter(WORD wHotKey, const wchar_t* pszPath, std::wstring* pShownPath = nullptr,
+ModalAnswers::Step Enter(WORD wHotKey, std::wstring path, std::wstring* pShownPath = nullptr,
                          WORD* pShownKey = nullptr) {
     return [=](HWND hDlg) {
         if (pShownPath)
@@ -38,7 +38,7 @@ ModalAnswers::Step Enter(WORD wHotKey, const wchar_t* pszPath, std::wstring* pSh
         if (pShownKey)
             *pShownKey = HotKey(hDlg);
         SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_SETHOTKEY, wHotKey, 0);
-        SetDlgItemTextW(hDlg, IDC_FILENAME, pszPath);
+        SetDlgItemTextW(hDlg, IDC_FILENAME, path.c_str());
         PressButton(hDlg, IDOK);
     };
 }
@@ -50,10 +50,13 @@ ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr) {
     };
 }
 
+// Rows on letters with every set of modifiers but Ctrl and Ctrl+Alt, which the program's keys
+// and the tests' own use.
 void StoreRows(int nCount) {
+    const DWORD modifierSets[] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     Stored::PutCount(static_cast<DWORD>(nCount));
     for (int i = 0; i < nCount; ++i)
-        Stored::Put(i, L"C:\\x", L"", OP_NONE, ('A' + i % 26) << 8 | (1 + i / 26 % 15));
+        Stored::Put(i, L"C:\\x", L"", OP_NONE, ('A' + i % 26) << 8 | modifierSets[i / 26]);
 }
 
 // WM_DROPFILES as the shell sends it, with a drop handle of its own kind; the handle is
@@ -75,6 +78,7 @@ HDROP Drop(HWND hView, const std::vector<std::wstring>& names) {
 
 TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
     RecorderOutput recorder;
+    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
     StoreRows(300);
     ASSERT_TRUE(Start());
     // Another program holds Ctrl+Alt+E: the same editor opens again with what was entered.
@@ -83,16 +87,17 @@ TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
     WORD wShownKey = 0;
     m_answers.Then(Enter(kCtrlAltE, L"C:\\first"))
         .Answer(IDOK)
-        .Then(Enter(kCtrlAltE, RecorderPath(), &shownPath, &wShownKey))
+        .Then(Enter(kCtrlAltE, recorderPath, &shownPath, &wShownKey))
         .Answer(IDOK)
         .Then(Cancel());
     Command(ID_SHORTCUT_ADD);
     EXPECT_EQ(shownPath, L"C:\\first");
     EXPECT_EQ(wShownKey, kCtrlAltE);
     EXPECT_EQ(Column(0).size(), 300u) << "a cancel after refusals adds nothing";
+    EXPECT_EQ(m_answers.TakeTexts().size(), 2u);
 
     UnregisterHotKey(nullptr, 1);
-    m_answers.Then(Enter(kCtrlAltE, RecorderPath()));
+    m_answers.Then(Enter(kCtrlAltE, recorderPath));
     Command(ID_SHORTCUT_ADD);
     ASSERT_EQ(Column(0).size(), 301u);
     EXPECT_EQ(Column(0).back(), L"Ctrl + Alt + E");
@@ -104,18 +109,22 @@ TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
     m_answers.Answer(IDOK).Answer(IDOK).Answer(IDOK);
     Command(ID_SHORTCUT_ADD);
     Command(ID_TRAY_SHOWWINDOW);
-    SetForegroundWindow(Frame());
-    SetFocus(View());
-    ASSERT_TRUE(SendKeyCombination(0, VK_INSERT));
-    ASSERT_TRUE(PumpUntil([&] { return m_answers.Texts().size() == 2; }));
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL, 'N'));
+    for (const auto& [nModifiers, nKey] :
+         {std::pair<UINT, UINT>{0, VK_INSERT}, {MOD_CONTROL, 'N'}}) {
+        const size_t nBefore = m_answers.Texts().size();
+        SetForegroundWindow(Frame());
+        SetFocus(View());
+        ASSERT_TRUE(SendKeyCombination(nModifiers, nKey));
+        ASSERT_TRUE(PumpUntil([&] { return m_answers.Texts().size() > nBefore; }));
+    }
     ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
     EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(3, L"これ以上登録できません。"));
 }
 
 TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     RecorderOutput recorder;
-    const std::wstring launched = L"\"" + std::wstring(RecorderPath()) + L"\"";
+    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
+    const std::wstring launched = L"\"" + recorderPath + L"\"";
     Stored::PutCount(2);
     Stored::Put(0, RecorderPath(), L"", OP_OPEN_FILE, 'E' << 8 | MOD_CONTROL | MOD_ALT);
     Stored::Put(1, L"C:\\other", L"", OP_NONE, 'O' << 8 | MOD_CONTROL | MOD_ALT);
@@ -131,21 +140,21 @@ TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     Select({0});
     Command(ID_SHORTCUT_EDIT);
     EXPECT_EQ(pressedMeanwhile, launched);
-    EXPECT_EQ(Column(1), (std::vector<std::wstring>{RecorderPath(), L"C:\\other"}));
+    EXPECT_EQ(Column(1), (std::vector<std::wstring>{recorderPath, L"C:\\other"}));
 
     // The same key with another target: the row goes to the end.
     std::wstring shownPath;
     m_answers.Then(Enter(kCtrlAltE, L"C:\\changed", &shownPath));
     Command(ID_SHORTCUT_EDIT);
-    EXPECT_EQ(shownPath, std::wstring(RecorderPath()));
+    EXPECT_EQ(shownPath, recorderPath);
     EXPECT_EQ(Column(1), (std::vector<std::wstring>{L"C:\\other", L"C:\\changed"}));
     EXPECT_EQ(Stored::Value(1, kFileNameWord), L"sz:C:\\changed") << "written at once";
 
     // Refused (the other row's key), then corrected.
     const WORD kCtrlAltO = MAKEWORD('O', HOTKEYF_CONTROL | HOTKEYF_ALT);
-    m_answers.Then(Enter(kCtrlAltO, RecorderPath()))
+    m_answers.Then(Enter(kCtrlAltO, recorderPath))
         .Answer(IDOK)
-        .Then(Enter(MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_ALT), RecorderPath()));
+        .Then(Enter(MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_ALT), recorderPath));
     Select({1});
     Command(ID_SHORTCUT_EDIT);
     EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"Ctrl + Alt + O", L"Ctrl + Alt + F"}));
@@ -154,7 +163,7 @@ TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     m_answers.Then(Enter(kCtrlAltO, L"C:\\lost?")).Answer(IDOK).Then(Cancel());
     Command(ID_SHORTCUT_EDIT);
     EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"Ctrl + Alt + O", L"Ctrl + Alt + F"}));
-    EXPECT_EQ(Column(1).back(), std::wstring(RecorderPath()));
+    EXPECT_EQ(Column(1).back(), recorderPath);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'F'));
     EXPECT_EQ(recorder.Take(), launched);
     m_answers.TakeTexts();
