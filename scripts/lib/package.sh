@@ -1,0 +1,25 @@
+# Names of the release files, shared by scripts/package and the tests that check them. Sourced.
+
+# The version of the exe's version resource (FILEVERSION 1,2,0,1 gives 1.2.0.1).
+package_version() {
+    sed -nE 's/^FILEVERSION +([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+).*/\1.\2.\3.\4/p' \
+        "$1/res/Wendrake.rc"
+}
+
+# package_zip ROOT x86_64|i686
+package_zip() {
+    local bits=win64
+    [ "$2" = i686 ] && bits=win32
+    echo "$1/dist/Wendrake-$(package_version "$1")-$bits.zip"
+}
+
+# The installer that ships: a 32-bit program, so that it runs on every Windows.
+package_installer() {
+    echo "$1/dist/Wendrake-$(package_version "$1")-setup.exe"
+}
+
+# The same installer built as a 64-bit program, for testing on machines that cannot start
+# 32-bit programs. Not shipped.
+package_installer_x86_64() {
+    echo "$1/build/package/Wendrake-$(package_version "$1")-setup-x86_64.exe"
+}
