@@ -3,113 +3,67 @@
 #include "support/MessagePump.h"
 #include "support/NotificationArea.h"
 
-namespace {
-
-struct WindowSearch {
-    DWORD dwProcessId;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD dwProcessId = 0;
-    GetWindowThreadProcessId(hWnd, &dwProcessId);
-    if (dwProcessId == search->dwProcessId)
-        search->windows.push_back(hWnd);
-    return TRUE;
-}
-
-bool HasClass(HWND hWnd, const wchar_t* pszClass) {
-    wchar_t szClass[64] = {};
-    GetClassNameW(hWnd, szClass, 64);
-    return wcscmp(szClass, pszClass) == 0;
-}
-
-} // namespace
-
 std::wstring WendrakePath() {
     wchar_t szPath[MAX_PATH];
     GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    *wcsrchr(szPath, L'\\') = L'\0';
-    *wcsrchr(szPath, L'\\') = L'\0';
+    for (int i = 0; i < 2; ++i)
+        *wcsrchr(szPath, L'\\') = L'\0';
     return std::wstring(szPath) + L"\\Wendrake.exe";
 }
 
 ProgramProcess::~ProgramProcess() {
     if (!m_process.hProcess)
         return;
-    if (Running()) {
-        TerminateProcess(m_process.hProcess, 1);
-        WaitForSingleObject(m_process.hProcess, 5000);
-    }
+    TerminateProcess(m_process.hProcess, 1);
+    WaitForSingleObject(m_process.hProcess, 5000);
     CloseHandle(m_process.hThread);
     CloseHandle(m_process.hProcess);
 }
 
 bool ProgramProcess::Start(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" + m_program + L"\"";
-    if (!arguments.empty())
-        commandLine += L" " + arguments;
+    std::wstring commandLine = L"\"" + m_program + L"\" " + arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     return CreateProcessW(m_program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &m_process) != FALSE;
-}
-
-bool ProgramProcess::WaitUntilIdle(DWORD timeoutMs) const {
-    return WaitForInputIdle(m_process.hProcess, timeoutMs) == 0;
+                          nullptr, &startup, &m_process) &&
+           WaitForInputIdle(m_process.hProcess, 10000) == 0;
 }
 
 std::optional<DWORD> ProgramProcess::WaitForExit(DWORD timeoutMs) const {
-    if (WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0)
-        return std::nullopt;
     DWORD dwExitCode = 0;
-    GetExitCodeProcess(m_process.hProcess, &dwExitCode);
+    if (WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(m_process.hProcess, &dwExitCode))
+        return std::nullopt;
     return dwExitCode;
 }
 
-bool ProgramProcess::Running() const {
-    return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+HWND ProgramProcess::MainFrame() const {
+    HWND hFrame = nullptr;
+    for (HWND hWnd = GetTopWindow(nullptr); hWnd && !hFrame; hWnd = GetWindow(hWnd, GW_HWNDNEXT)) {
+        DWORD dwProcessId = 0;
+        GetWindowThreadProcessId(hWnd, &dwProcessId);
+        if (dwProcessId == m_process.dwProcessId && TrayIconPresent(hWnd, 128))
+            hFrame = hWnd;
+    }
+    return hFrame;
 }
 
-std::vector<HWND> ProgramProcess::Windows() const {
-    WindowSearch search = {m_process.dwProcessId, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.windows;
+std::vector<HWND> ProgramProcess::Visible(const wchar_t* pszClass) const {
+    std::vector<HWND> windows;
+    for (HWND hWnd = GetTopWindow(nullptr); hWnd; hWnd = GetWindow(hWnd, GW_HWNDNEXT)) {
+        DWORD dwProcessId = 0;
+        wchar_t szClass[64] = {};
+        GetWindowThreadProcessId(hWnd, &dwProcessId);
+        GetClassNameW(hWnd, szClass, 64);
+        if (dwProcessId == m_process.dwProcessId && IsWindowVisible(hWnd) &&
+            (!pszClass || wcscmp(szClass, pszClass) == 0))
+            windows.push_back(hWnd);
+    }
+    return windows;
 }
 
-HWND ProgramProcess::MainFrame(UINT uIconId) const {
-    for (HWND hWnd : Windows())
-        if (TrayIconPresent(hWnd, uIconId))
-            return hWnd;
-    return nullptr;
-}
-
-HWND ProgramProcess::WaitForWindowOfClass(const wchar_t* pszClass, DWORD timeoutMs) const {
-    HWND hFound = nullptr;
-    PumpUntil(
-        [&] {
-            for (HWND hWnd : Windows())
-                if (HasClass(hWnd, pszClass) && IsWindowVisible(hWnd))
-                    hFound = hWnd;
-            return hFound != nullptr;
-        },
-        timeoutMs);
-    return hFound;
-}
-
-std::vector<HWND> ProgramProcess::Boxes() const {
-    std::vector<HWND> boxes;
-    for (HWND hWnd : Windows())
-        if (HasClass(hWnd, L"#32770") && IsWindowVisible(hWnd))
-            boxes.push_back(hWnd);
-    return boxes;
-}
-
-HWND ProgramProcess::WaitForBox(DWORD timeoutMs) const {
-    return WaitForWindowOfClass(L"#32770", timeoutMs);
-}
-
-HWND ProgramProcess::WaitForMenu(DWORD timeoutMs) const {
-    return WaitForWindowOfClass(L"#32768", timeoutMs);
+HWND ProgramProcess::WaitFor(const wchar_t* pszClass, DWORD timeoutMs) const {
+    std::vector<HWND> windows;
+    PumpUntil([&] { return !(windows = Visible(pszClass)).empty(); }, timeoutMs);
+    return windows.empty() ? nullptr : windows.front();
 }

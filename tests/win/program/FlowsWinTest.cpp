@@ -20,23 +20,14 @@ using Flows = ProgramTest;
 
 const WORD kCtrlAltE = MAKEWORD('E', HOTKEYF_CONTROL | HOTKEYF_ALT);
 
-std::wstring Text(HWND hDlg, int nId) {
-    wchar_t szText[1024] = {};
-    GetDlgItemTextW(hDlg, nId, szText, 1024);
-    return szText;
-}
-WORD HotKey(HWND hDlg) {
-    return static_cast<WORD>(SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
-}
-
 // An editor step: the key and the path entered, then OK; records what the editor showed first.
 ModalAnswers::Step Enter(WORD wHotKey, std::wstring path, std::wstring* pShownPath = nullptr,
                          WORD* pShownKey = nullptr) {
     return [=](HWND hDlg) {
         if (pShownPath)
-            *pShownPath = Text(hDlg, IDC_FILENAME);
+            *pShownPath = ProgramTest::ItemText(hDlg, IDC_FILENAME);
         if (pShownKey)
-            *pShownKey = HotKey(hDlg);
+            *pShownKey = ProgramTest::HotKey(hDlg);
         SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_SETHOTKEY, wHotKey, 0);
         SetDlgItemTextW(hDlg, IDC_FILENAME, path.c_str());
         PressButton(hDlg, IDOK);
@@ -45,7 +36,7 @@ ModalAnswers::Step Enter(WORD wHotKey, std::wstring path, std::wstring* pShownPa
 ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr) {
     return [=](HWND hDlg) {
         if (pShownPath)
-            *pShownPath = Text(hDlg, IDC_FILENAME);
+            *pShownPath = ProgramTest::ItemText(hDlg, IDC_FILENAME);
         PressButton(hDlg, IDCANCEL);
     };
 }
@@ -179,7 +170,7 @@ TEST_F(Flows, ADoubleClickEditsTheRowItLandsOnAndNothingBelowTheRows) {
     ClientToScreen(View(), &pt);
     WORD wShownKey = 0;
     m_answers.Then([&](HWND hDlg) {
-        wShownKey = HotKey(hDlg);
+        wShownKey = ProgramTest::HotKey(hDlg);
         PressButton(hDlg, IDCANCEL);
     });
     ASSERT_TRUE(SendClick(pt, 2));

@@ -1,6 +1,7 @@
 #include "ProgramTest.h"
 
 #include "framework/CListCtrl.h"
+#include "res/resource.h"
 #include "support/StoredShortcuts.h"
 
 void ProgramTest::SetUp() {
@@ -62,4 +63,14 @@ void ProgramTest::Select(std::initializer_list<int> rows) const {
 UINT ProgramTest::ItemState(HMENU hPopup, UINT nID) const {
     SendMessageW(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), 0);
     return GetMenuState(hPopup, nID, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED);
+}
+
+std::wstring ProgramTest::ItemText(HWND hDlg, int nId) {
+    wchar_t szText[1024] = {};
+    GetDlgItemTextW(hDlg, nId, szText, 1024);
+    return szText;
+}
+
+WORD ProgramTest::HotKey(HWND hDlg) {
+    return static_cast<WORD>(SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
 }

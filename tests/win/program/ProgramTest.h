@@ -15,6 +15,11 @@
 #include <vector>
 
 class ProgramTest : public ::testing::Test {
+public:
+    // What a dialog's control shows; the key in the editor's hot-key control.
+    static std::wstring ItemText(HWND hDlg, int nId);
+    static WORD HotKey(HWND hDlg);
+
 protected:
     void SetUp() override;
     // Quits the program if it still runs, answering yes, and ends the application.
