@@ -5,11 +5,15 @@
 
 #include "engine/ProfileNames.h"
 #include "engine/ShortcutRecord.h"
+#include "res/resource.h"
 #include "support/MessagePump.h"
 #include "support/RecorderOutput.h"
 #include "support/StoredShortcuts.h"
 #include "support/SyntheticInput.h"
 #include "view/WendrakeView.h"
+
+#include <psapi.h>
+#include <shlobj.h>
 
 namespace {
 
@@ -31,7 +35,7 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
     for (int i = 0; i < 9; ++i)
         m_answers.Answer(IDOK);
     ASSERT_TRUE(Start());
-    EXPECT_EQ(Column(1), std::vector<std::wstring>{L"C:\\good"});
+    EXPECT_EQ(Column(1), L"C:\\good");
     EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(9, L"登録できないキーです。"));
     Exit();
     EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:C:\\good");
@@ -41,7 +45,7 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
     RegSetKeyValueW(HKEY_CURRENT_USER, kSection, kShortcutCount, REG_SZ, L"3", 4);
     Stored::Put(0, L"C:\\good", L"", OP_OPEN_FILE, 'G' << 8 | MOD_ALT);
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(Column(0).empty());
+    EXPECT_EQ(Rows(), 0);
     m_answers.TakeTexts();
 }
 
@@ -101,6 +105,73 @@ TEST_F(Faults, UsedUpHotKeyIdsAreToldAndTheProgramKeepsWorking) {
               std::vector<std::wstring>{L"0xBFFF 個より多くWindowsに登録できません。"});
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
     EXPECT_NE(recorder.Take(), L"");
+}
+
+// What the process holds that could leak: memory, windows, and the handle the next object gets
+// (Wine counts neither handles nor GUI objects for a process).
+struct Holdings {
+    SIZE_T nWorkingSet;
+    int nWindows;
+    HANDLE hNext;
+};
+
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
+    return ++*reinterpret_cast<int*>(lParam) > 0;
+}
+
+Holdings Held() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    int nWindows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&nWindows));
+    HANDLE hNext = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    CloseHandle(hNext);
+    return {counters.WorkingSetSize, nWindows, hNext};
+}
+
+int g_nPresses = 0;
+LRESULT CALLBACK CountPresses(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == HC_ACTION && reinterpret_cast<MSG*>(lParam)->message == WM_HOTKEY)
+        ++g_nPresses;
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+TEST_F(Faults, TenThousandPressesAndAThousandChangesLeaveNothingBehind) {
+    StoreRows(1);
+    ASSERT_TRUE(Start());
+    HHOOK hHook = SetWindowsHookExW(WH_GETMESSAGE, CountPresses, nullptr, GetCurrentThreadId());
+    for (int nSent = 0; nSent < 10000; nSent += 100) {
+        for (int i = 0; i < 100; ++i)
+            SendKeyCombination(MOD_ALT, 'A');
+        ASSERT_TRUE(PumpUntil([&] { return g_nPresses >= nSent + 100; }, 10000)) << g_nPresses;
+    }
+    UnhookWindowsHookEx(hHook);
+
+    const WORD kCtrlAltQ = MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT);
+    const std::wstring name = L"C:\\dropped.exe";
+    Holdings before = {};
+    for (int nCycle = 1; nCycle <= 1000; ++nCycle) {
+        m_answers.Then(Enter(kCtrlAltQ, name)).Then(Enter(kCtrlAltQ, L"C:\\edited.exe"));
+        HGLOBAL hDrop = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
+        auto* pFiles = static_cast<DROPFILES*>(GlobalLock(hDrop));
+        *pFiles = {sizeof(DROPFILES), {0, 0}, FALSE, TRUE};
+        wcscpy(reinterpret_cast<wchar_t*>(pFiles + 1), name.c_str());
+        GlobalUnlock(hDrop);
+        SendMessageW(View(), WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+        Select({1});
+        Command(ID_SHORTCUT_EDIT);
+        ASSERT_EQ(Column(1), L"C:\\1000|C:\\edited.exe") << "cycle " << nCycle;
+        Select({1});
+        Command(ID_SHORTCUT_DELETE);
+        if (nCycle == 100)
+            before = Held();
+    }
+    const Holdings after = Held();
+    EXPECT_EQ(after.nWindows, before.nWindows);
+    EXPECT_EQ(after.hNext, before.hNext);
+    EXPECT_LT(after.nWorkingSet, before.nWorkingSet + 1024 * 1024)
+        << before.nWorkingSet << " bytes after 100 cycles, " << after.nWorkingSet << " after 1,000";
+    EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:1");
 }
 
 } // namespace

@@ -74,7 +74,7 @@ TEST_F(Dispatch, AFailedLaunchNamesTheTargetAndTheReasonAndChangesNothing) {
                   std::wstring(szUnknown) +
                       L"\nは実行できませんでした。\n"
                       L"ファイルの拡張子に関連付けられたアプリケーションは存在しません。"}));
-    EXPECT_EQ(Column(0).size(), 2u);
+    EXPECT_EQ(Rows(), 2);
     DeleteFileW(szUnknown);
 }
 

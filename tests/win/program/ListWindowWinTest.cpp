@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         Stored::PutCount(5);
-        const wchar_t* names[] = {L"C:\\b", L"C:\\B", L"C:\\a", L"C:\\ａ", L"C:\\"};
+        const wchar_t* const names[] = {L"C:\\b", L"C:\\B", L"C:\\a", L"C:\\ａ", L"C:\\"};
         for (int i = 0; i < 5; ++i)
             Stored::Put(i, names[i], L"", OP_OPEN_FILE, (VK_F1 + i) << 8 | MOD_SHIFT);
         ASSERT_TRUE(Start());
@@ -32,12 +32,12 @@ protected:
         return SendMessageW(GetDlgItem(Frame(), AFX_IDW_TOOLBAR), TB_ISBUTTONENABLED, nID, 0) != 0;
     }
     // Waits for the keys to reach the list and the idle work to follow.
-    void Keys(UINT nModifiers, UINT nVirtKey, size_t nRowsAfter) {
+    void Keys(UINT nModifiers, UINT nVirtKey, int nRowsAfter) {
         ASSERT_TRUE(SendKeyCombination(nModifiers, nVirtKey));
-        ASSERT_TRUE(PumpUntil([&] { return Column(0).size() == nRowsAfter; }));
+        ASSERT_TRUE(PumpUntil([&] { return Rows() == nRowsAfter; }));
     }
     // Whether a click on the column's header puts the rows in that order.
-    bool ClickSorts(int nColumn, const std::vector<std::wstring>& files) {
+    bool ClickSorts(int nColumn, const std::wstring& files) {
         HWND hHeader = ListView_GetHeader(View());
         RECT rc;
         Header_GetItemRect(hHeader, nColumn, &rc);
@@ -64,7 +64,7 @@ TEST_F(ListWindow, EditCommandsFollowTheSelectionFromMenuToolBarAndKeys) {
     EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), UINT(MF_GRAYED));
     EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
     Keys(0, VK_DELETE, 2);
-    EXPECT_EQ(Column(1), (std::vector<std::wstring>{L"C:\\a", L"C:\\"}));
+    EXPECT_EQ(Column(1), L"C:\\a|C:\\");
     Select({1});
     EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), 0u);
     EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
@@ -80,13 +80,11 @@ TEST_F(ListWindow, EditCommandsFollowTheSelectionFromMenuToolBarAndKeys) {
 
 TEST_F(ListWindow, AClickOnAHeaderSortsItsColumnAscendingThenDescendingEachOnItsOwn) {
     // Code units in order: a prefix first, capitals before small letters, wide letters last.
-    const std::vector<std::wstring> ascending = {L"C:\\", L"C:\\B", L"C:\\a", L"C:\\b", L"C:\\ａ"};
-    const std::vector<std::wstring> descending(ascending.rbegin(), ascending.rend());
-    EXPECT_TRUE(ClickSorts(1, ascending));
-    EXPECT_TRUE(ClickSorts(1, descending));
-    EXPECT_TRUE(ClickSorts(1, ascending));
+    EXPECT_TRUE(ClickSorts(1, L"C:\\|C:\\B|C:\\a|C:\\b|C:\\ａ"));
+    EXPECT_TRUE(ClickSorts(1, L"C:\\ａ|C:\\b|C:\\a|C:\\B|C:\\"));
+    EXPECT_TRUE(ClickSorts(1, L"C:\\|C:\\B|C:\\a|C:\\b|C:\\ａ"));
     // The key column's first click sorts it ascending, whatever the other column did.
-    EXPECT_TRUE(ClickSorts(0, {L"C:\\b", L"C:\\B", L"C:\\a", L"C:\\ａ", L"C:\\"}));
+    EXPECT_TRUE(ClickSorts(0, L"C:\\b|C:\\B|C:\\a|C:\\ａ|C:\\"));
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "ProgramTest.h"
 
-#include "framework/CListCtrl.h"
+#include "engine/ShortcutRecord.h"
 #include "res/resource.h"
 #include "support/StoredShortcuts.h"
+
+#include <commctrl.h>
 
 void ProgramTest::SetUp() {
     StoredShortcuts::RemoveAll();
@@ -45,19 +47,23 @@ HWND ProgramTest::View() const {
     return GetDlgItem(Frame(), AFX_IDW_PANE_FIRST);
 }
 
-std::vector<std::wstring> ProgramTest::Column(int nSubItem) const {
-    const CListCtrl list(View());
-    std::vector<std::wstring> texts;
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        texts.emplace_back(list.GetItemText(i, nSubItem));
+std::wstring ProgramTest::Cell(int nRow, int nSubItem) const {
+    wchar_t szText[1024] = {};
+    ListView_GetItemText(View(), nRow < 0 ? Rows() + nRow : nRow, nSubItem, szText, 1024);
+    return szText;
+}
+
+std::wstring ProgramTest::Column(int nSubItem) const {
+    std::wstring texts;
+    for (int i = 0; i < Rows(); ++i)
+        texts += (i ? L"|" : L"") + Cell(i, nSubItem);
     return texts;
 }
 
 void ProgramTest::Select(std::initializer_list<int> rows) const {
-    CListCtrl list(View());
-    list.SetItemState(-1, 0, LVIS_SELECTED);
+    ListView_SetItemState(View(), -1, 0, LVIS_SELECTED);
     for (int i : rows)
-        list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+        ListView_SetItemState(View(), i, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 UINT ProgramTest::ItemState(HMENU hPopup, UINT nID) const {
@@ -73,4 +79,25 @@ std::wstring ProgramTest::ItemText(HWND hDlg, int nId) {
 
 WORD ProgramTest::HotKey(HWND hDlg) {
     return static_cast<WORD>(SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
+}
+
+ModalAnswers::Step ProgramTest::Enter(WORD wHotKey, std::wstring path, std::wstring* pShownPath,
+                                      WORD* pShownKey) {
+    return [=](HWND hDlg) {
+        if (pShownPath)
+            *pShownPath = ItemText(hDlg, IDC_FILENAME);
+        if (pShownKey)
+            *pShownKey = HotKey(hDlg);
+        SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_SETHOTKEY, wHotKey, 0);
+        SetDlgItemTextW(hDlg, IDC_FILENAME, path.c_str());
+        PressButton(hDlg, IDOK);
+    };
+}
+
+void ProgramTest::StoreRows(int nCount) {
+    const DWORD modifierSets[] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    StoredShortcuts::PutCount(static_cast<DWORD>(nCount));
+    for (int i = 0; i < nCount; ++i)
+        StoredShortcuts::Put(i, (L"C:\\" + std::to_wstring(1000 + i)).c_str(), L"", OP_NONE,
+                             ('A' + i % 26) << 8 | modifierSets[i / 26]);
 }

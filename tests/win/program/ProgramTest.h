@@ -7,18 +7,24 @@
 #include "app/WendrakeApp.h"
 #include "support/ModalAnswers.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <vector>
 
 class ProgramTest : public ::testing::Test {
 public:
     // What a dialog's control shows; the key in the editor's hot-key control.
     static std::wstring ItemText(HWND hDlg, int nId);
     static WORD HotKey(HWND hDlg);
+    // An editor's part: the key and the path entered, then OK; what it showed first is kept.
+    static ModalAnswers::Step Enter(WORD wHotKey, std::wstring path,
+                                    std::wstring* pShownPath = nullptr, WORD* pShownKey = nullptr);
+    // Stored rows doing nothing for C:\1000, C:\1001, ..., on letters with every set of
+    // modifiers but Ctrl and Ctrl+Alt, which the program's own keys and the tests' use.
+    static void StoreRows(int nCount);
 
 protected:
     void SetUp() override;
@@ -35,7 +41,10 @@ protected:
     void Command(UINT nID) const { SendMessageW(Frame(), WM_COMMAND, nID, 0); }
     HWND Frame() const;
     HWND View() const;
-    std::vector<std::wstring> Column(int nSubItem) const;
+    int Rows() const { return ListView_GetItemCount(View()); }
+    // The column's texts from the top, joined by '|'; one row's text (-1: the last row's).
+    std::wstring Column(int nSubItem) const;
+    std::wstring Cell(int nRow, int nSubItem) const;
     void Select(std::initializer_list<int> rows) const;
     // MF_GRAYED and MF_CHECKED of a menu's item, once the frame has updated the pop-up.
     UINT ItemState(HMENU hPopup, UINT nID) const;

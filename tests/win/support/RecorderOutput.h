@@ -18,7 +18,7 @@ public:
     // The command line of the recorder's latest start, taken so that the next start can be
     // told apart; empty when none came within the time. Dispatches this thread's messages
     // meanwhile.
-    std::wstring Take(DWORD timeoutMs = 5000);
+    std::wstring Take(DWORD timeoutMs = 10000);
 
 private:
     CString m_strPath;

@@ -47,6 +47,11 @@ std::wstring StoredShortcuts::Value(int nPosition, const wchar_t* pszWord) {
     return Value(ShortcutValueName(nPosition, pszWord));
 }
 
+std::wstring StoredShortcuts::Entry(int nPosition) {
+    return Value(nPosition, kFileNameWord) + L"|" + Value(nPosition, kParameterWord) + L"|" +
+           Value(nPosition, kOperationWord) + L"|" + Value(nPosition, kKeyWord);
+}
+
 void StoredShortcuts::RemoveAll() {
     RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
     RegDeleteKeyW(HKEY_CURRENT_USER, kProgramKey);

@@ -14,6 +14,8 @@ void Put(int nPosition, const wchar_t* pszFileName, const wchar_t* pszParameter,
 // The stored value as "dword:<decimal>" or "sz:<text>", or "absent".
 std::wstring Value(const wchar_t* pszName);
 std::wstring Value(int nPosition, const wchar_t* pszWord);
+// One entry's FileName, Parameter, Operation and Key values so, joined by '|'.
+std::wstring Entry(int nPosition);
 // Removes the program's whole key.
 void RemoveAll();
 
