@@ -27,7 +27,6 @@ public:
     const CString& GetTitle() const { return m_strTitle; }
     // Shown in the title of the frames of its views.
     virtual void SetTitle(LPCWSTR lpszTitle);
-    const CString& GetPathName() const { return m_strPathName; }
     // Takes the full path, the file's name as title, and puts it on the recently-used list.
     virtual void SetPathName(LPCWSTR lpszPathName);
 

@@ -2,8 +2,6 @@
 
 #include "CImageList.h"
 
-#include <vector>
-
 int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, int nWidth,
                             int nSubItem) {
     LVCOLUMNW column = {};
@@ -29,23 +27,6 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, int nImage, L
     item.iImage = nImage;
     item.lParam = lParam;
     return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-}
-
-CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
-    // The control copies at most the buffer's size less one and returns the length copied,
-    // so a full buffer may mean a longer text: try again with more room.
-    std::vector<wchar_t> buffer(256);
-    for (;;) {
-        LVITEMW item = {};
-        item.iSubItem = nSubItem;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        const auto nLength =
-            static_cast<size_t>(Send(LVM_GETITEMTEXTW, nItem, reinterpret_cast<LPARAM>(&item)));
-        if (nLength + 1 < buffer.size())
-            return CString(buffer.data(), static_cast<int>(nLength));
-        buffer.resize(buffer.size() * 2);
-    }
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR lpszText) {

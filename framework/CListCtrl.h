@@ -28,7 +28,6 @@ public:
     int InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, int nImage, LPARAM lParam);
     BOOL DeleteItem(int nItem) { return static_cast<BOOL>(Send(LVM_DELETEITEM, nItem)); }
 
-    CString GetItemText(int nItem, int nSubItem) const;
     BOOL SetItemText(int nItem, int nSubItem, LPCWSTR lpszText);
     DWORD_PTR GetItemData(int nItem) const;
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);

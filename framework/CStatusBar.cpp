@@ -43,18 +43,6 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCWSTR lpszNewText) {
                        reinterpret_cast<LPARAM>(lpszNewText)) != 0;
 }
 
-CString CStatusBar::GetPaneText(int nIndex) const {
-    CString text;
-    if (nIndex < 0 || nIndex >= m_nPanes)
-        return text;
-    const int nLength =
-        LOWORD(::SendMessageW(m_hWnd, SB_GETTEXTLENGTHW, static_cast<WPARAM>(nIndex), 0));
-    ::SendMessageW(m_hWnd, SB_GETTEXTW, static_cast<WPARAM>(nIndex),
-                   reinterpret_cast<LPARAM>(text.GetBuffer(nLength)));
-    text.ReleaseBuffer();
-    return text;
-}
-
 int CStatusBar::CalcHeight() {
     // The control takes its own height from its font when told of a size change; it then
     // also lies along the bottom of the frame, where the frame would put it.

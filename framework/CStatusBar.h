@@ -13,7 +13,6 @@ public:
     // not offered: any other id gives FALSE.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
     BOOL SetPaneText(int nIndex, LPCWSTR lpszNewText);
-    CString GetPaneText(int nIndex) const;
 
     int CalcHeight() override;
     // No pane is bound to a command.

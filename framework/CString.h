@@ -12,7 +12,6 @@ public:
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }
     void Empty() { m_str.clear(); }
-    wchar_t GetAt(int nIndex) const { return m_str.at(static_cast<size_t>(nIndex)); }
     operator const wchar_t*() const { return m_str.c_str(); }
 
     CString& operator+=(const CString& str);

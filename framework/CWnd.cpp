@@ -2,8 +2,6 @@
 
 #include "CCmdUI.h"
 
-#include <shellapi.h>
-
 #include <memory>
 #include <unordered_map>
 
@@ -150,16 +148,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
-}
-
-HWND CWnd::UnsubclassWindow() {
-    HWND hWnd = m_hWnd;
-    Detach();
-    return hWnd;
-}
-
 BOOL CWnd::PreCreateWindow(CREATESTRUCTW&) {
     return TRUE;
 }
@@ -206,10 +194,6 @@ void CWnd::GetWindowText(CString& rString) const {
     const int nLength = GetWindowTextLengthW(m_hWnd);
     ::GetWindowTextW(m_hWnd, rString.GetBuffer(nLength), nLength + 1);
     rString.ReleaseBuffer();
-}
-
-void CWnd::DragAcceptFiles(BOOL bAccept) {
-    ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
 void CWnd::SetRedraw(BOOL bRedraw) {

@@ -33,21 +33,17 @@ public:
 
     // Routes an existing window's messages through this object, e.g. a dialog's control.
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    HWND UnsubclassWindow();
 
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     DWORD GetStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
     void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
     void GetWindowText(CString& rString) const;
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -56,7 +52,6 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
-    void DragAcceptFiles(BOOL bAccept = TRUE);
     // Turns painting off around a bulk change, and back on with a repaint.
     void SetRedraw(BOOL bRedraw = TRUE);
 

@@ -109,7 +109,6 @@ protected:                                                                      
 #define ON_UPDATE_COMMAND_UI(id, fn)                                                               \
     AFX_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, UpdateThunk, fn)
 #define ON_BN_CLICKED(id, fn) AFX_ENTRY(WM_COMMAND, BN_CLICKED, id, VoidThunk, fn)
-#define ON_NOTIFY(code, id, fn) AFX_ENTRY(WM_NOTIFY, static_cast<UINT>(code), id, NotifyThunk, fn)
 #define ON_NOTIFY_REFLECT(code, fn)                                                                \
     AFX_ENTRY(WM_REFLECT_BASE + WM_NOTIFY, static_cast<UINT>(code), 0, NotifyThunk, fn)
 #define ON_MESSAGE(message, fn) AFX_ENTRY(message, 0, 0, MessageThunk, fn)

@@ -2,7 +2,6 @@
 // notification icon clicked through the X server, its boxes answered, keys pressed and typed,
 // and the profile in the registry read back.
 #include "ProgramProcess.h"
-#include "XPointer.h"
 
 #include "app/MainFrame.h"
 #include "engine/ProfileNames.h"
@@ -108,12 +107,12 @@ TEST_F(EndToEnd, AStoredShortcutLaunchesAndTheTrayMenusQuitSavesIt) {
     // right button goes down and may cover the icon; the button comes up before the pointer
     // moves, so no item is picked yet.
     Stored::RemoveAll();
-    XClick(IconCentre(), 3);
+    SendClick(IconCentre(), 1, true);
     HWND hMenu = program.WaitFor(L"#32768");
     ASSERT_NE(hMenu, nullptr);
     RECT rcMenu;
     GetWindowRect(hMenu, &rcMenu);
-    XClick({rcMenu.left + 30, rcMenu.bottom - 10}, 1); // the quit item, the menu's last
+    SendClick({rcMenu.left + 30, rcMenu.bottom - 10}); // the quit item, the menu's last
     ConfirmQuit(program);
     EXPECT_TRUE(TrayIconWindows().empty());
     EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:2");
@@ -173,7 +172,7 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     auto program = std::make_unique<ProgramProcess>();
     ASSERT_TRUE(program->Start());
     const HWND hFrame = program->MainFrame();
-    XClick(IconCentre(), 1);
+    SendClick(IconCentre());
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hFrame) != FALSE; }));
     ASSERT_TRUE(SendKeyCombination(0, VK_INSERT));
     const HWND hEditor = program->WaitFor(L"#32770");

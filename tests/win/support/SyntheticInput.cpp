@@ -47,13 +47,14 @@ bool SendText(const wchar_t* pszText) {
     return Send(inputs);
 }
 
-bool SendClick(POINT ptScreen, int nClicks) {
+bool SendClick(POINT ptScreen, int nClicks, bool bRight) {
     // Absolute positions are given in 0 to 65535 across the primary screen.
     std::vector<INPUT> inputs(1 + 2 * nClicks);
     for (size_t i = 0; i < inputs.size(); ++i) {
         inputs[i].type = INPUT_MOUSE;
         inputs[i].mi.dwFlags = i == 0 ? MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE
-                                      : (i % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+                                      : (i % 2 ? (bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)
+                                               : (bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
     }
     inputs[0].mi.dx = MulDiv(ptScreen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     inputs[0].mi.dy = MulDiv(ptScreen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);

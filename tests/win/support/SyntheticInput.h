@@ -7,5 +7,6 @@
 bool SendKeyCombination(UINT nModifiers, UINT nVirtKey);
 // Types the text character by character, whatever the keyboard layout.
 bool SendText(const wchar_t* pszText);
-// Moves the mouse to the point (screen coordinates) and clicks the left button nClicks times.
-bool SendClick(POINT ptScreen, int nClicks = 1);
+// Moves the mouse to the point (screen coordinates) and clicks the left button nClicks times,
+// or the right button once.
+bool SendClick(POINT ptScreen, int nClicks = 1, bool bRight = false);
