@@ -13,7 +13,6 @@
 #include "view/WendrakeView.h"
 
 #include <psapi.h>
-#include <shlobj.h>
 
 namespace {
 
@@ -152,12 +151,7 @@ TEST_F(Faults, TenThousandPressesAndAThousandChangesLeaveNothingBehind) {
     Holdings before = {};
     for (int nCycle = 1; nCycle <= 1000; ++nCycle) {
         m_answers.Then(Enter(kCtrlAltQ, name)).Then(Enter(kCtrlAltQ, L"C:\\edited.exe"));
-        HGLOBAL hDrop = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
-        auto* pFiles = static_cast<DROPFILES*>(GlobalLock(hDrop));
-        *pFiles = {sizeof(DROPFILES), {0, 0}, FALSE, TRUE};
-        wcscpy(reinterpret_cast<wchar_t*>(pFiles + 1), name.c_str());
-        GlobalUnlock(hDrop);
-        SendMessageW(View(), WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+        Drop({name});
         Select({1});
         Command(ID_SHORTCUT_EDIT);
         ASSERT_EQ(Column(1), L"C:\\1000|C:\\edited.exe") << "cycle " << nCycle;

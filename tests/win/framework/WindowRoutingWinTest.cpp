@@ -11,20 +11,17 @@ namespace {
 class BaseWnd : public CWnd {
 public:
     std::string m_calls;
-    bool m_bDeleted = false;
+    HWND m_hLast = nullptr;
+    bool m_bDetachedAtTheEnd = false;
 
 protected:
     LRESULT OnApp(WPARAM, LPARAM) { return m_calls += "base", 1; }
     LRESULT OnApp2(WPARAM, LPARAM) { return m_calls += "base2", 2; }
     void PostNcDestroy() override {
-        m_bDeleted = m_hWnd == nullptr && !FromHandlePermanent(m_hLast);
+        m_bDetachedAtTheEnd = !m_hWnd && !FromHandlePermanent(m_hLast);
     }
-
-public:
-    HWND m_hLast = nullptr;
     DECLARE_MESSAGE_MAP()
 };
-
 BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
 ON_MESSAGE(WM_APP, OnApp)
 ON_MESSAGE(WM_APP + 2, OnApp2)
@@ -34,7 +31,6 @@ class DerivedWnd : public BaseWnd {
     LRESULT OnApp(WPARAM, LPARAM) { return m_calls += "derived", 3; }
     DECLARE_MESSAGE_MAP()
 };
-
 BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
 ON_MESSAGE(WM_APP, OnApp)
 END_MESSAGE_MAP()
@@ -42,10 +38,10 @@ END_MESSAGE_MAP()
 TEST(WindowRouting, TheMostDerivedEntryRunsThenTheBaseMapThenTheDefault) {
     DerivedWnd wnd;
     ASSERT_TRUE(
-        wnd.CreateEx(0, AfxRegisterWndClass(0), L"t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+        wnd.CreateEx(0, AfxRegisterWndClass(0), L"t", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr));
     EXPECT_EQ(SendMessageW(wnd, WM_APP, 0, 0), 3);
     EXPECT_EQ(SendMessageW(wnd, WM_APP + 2, 0, 0), 2);
-    EXPECT_EQ(SendMessageW(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"by default")), TRUE);
+    SendMessageW(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"by default"));
     wchar_t szText[16] = {};
     GetWindowTextW(wnd, szText, 16);
     EXPECT_STREQ(szText, L"by default");
@@ -54,13 +50,11 @@ TEST(WindowRouting, TheMostDerivedEntryRunsThenTheBaseMapThenTheDefault) {
     // A handle leads to its object until the window is gone; any other to a temporary one.
     wnd.m_hLast = wnd.m_hWnd;
     EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
-    HWND hDesktop = GetDesktopWindow();
-    CWnd* pTemporary = CWnd::FromHandle(hDesktop);
-    EXPECT_EQ(pTemporary->m_hWnd, hDesktop);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hDesktop), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(GetDesktopWindow())->m_hWnd, GetDesktopWindow());
+    EXPECT_EQ(CWnd::FromHandlePermanent(GetDesktopWindow()), nullptr);
     CWnd::DeleteTempMap();
     EXPECT_TRUE(wnd.DestroyWindow());
-    EXPECT_TRUE(wnd.m_bDeleted) << "detached before its last call";
+    EXPECT_TRUE(wnd.m_bDetachedAtTheEnd);
 }
 
 } // namespace

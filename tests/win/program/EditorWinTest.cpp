@@ -7,22 +7,16 @@
 #include "editor/ShortcutDlg.h"
 #include "engine/ShortcutRecord.h"
 #include "res/resource.h"
+#include "support/Joined.h"
 #include "support/MessagePump.h"
 #include "support/SyntheticInput.h"
 
 #include <shlobj.h>
 
-#include <tuple>
-
 namespace {
 
 const int kTreeId = 0x3741, kInstructionId = 0x3742; // the folder dialog's tree and its text
 const WORD kCtrlAltN = MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT);
-
-// The editor's inputs as the user sees them: key, path, arguments, Windows check, checked radio.
-using Inputs = std::tuple<WORD, std::wstring, std::wstring, UINT, int>;
-// What it gives back: key, modifiers, Windows key, path, operation, arguments.
-using Fields = std::tuple<WORD, WORD, BOOL, std::wstring, int, std::wstring>;
 
 class Editor : public ProgramTest {
 protected:
@@ -30,24 +24,16 @@ protected:
         ProgramTest::SetUp();
         ASSERT_TRUE(Start());
         // Wine's ID lists carry a folder's last access time, which the first listing after a
-        // change moves: each folder on the way is listed once, so that the folder dialog's
-        // tree and the path it is given agree.
+        // change moves: both folders are listed once, so that the folder dialog's tree and the
+        // path it is given agree.
         CreateDirectoryW(Folder().c_str(), nullptr);
-        for (std::wstring dir = Folder(); dir.size() > 3; dir.erase(dir.rfind(L'\\'))) {
+        for (const wchar_t* pszPattern : {L"C:\\*", L"C:\\編集 テスト\\*"}) {
             WIN32_FIND_DATAW found;
-            FindClose(FindFirstFileW((dir + L"\\*").c_str(), &found));
+            FindClose(FindFirstFileW(pszPattern, &found));
         }
     }
-    void TearDown() override {
-        RemoveDirectoryW(Folder().c_str());
-        ProgramTest::TearDown();
-    }
-    // A folder with a Japanese name in the temporary folder.
-    static std::wstring Folder() {
-        wchar_t szTemp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, szTemp);
-        return std::wstring(szTemp) + L"編集 テスト";
-    }
+    // A folder with a Japanese name, at the top of the drive.
+    static std::wstring Folder() { return L"C:\\編集 テスト"; }
     static void Click(HWND hDlg, int nId) { SendDlgItemMessageW(hDlg, nId, BM_CLICK, 0, 0); }
     static void TypeHotKey(HWND hDlg, UINT nModifiers, UINT nVirtKey, WORD wExpected) {
         SetForegroundWindow(hDlg);
@@ -66,21 +52,22 @@ protected:
         SendMessageW(hDlg, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(Folder().c_str()));
         PressButton(hDlg, IDOK);
     }
-    static Inputs Shown(HWND hDlg) {
+    // The inputs as the user sees them: key, path, arguments, Windows check, checked radio.
+    static std::wstring Shown(HWND hDlg) {
         int nChecked = 0;
         for (int nId = IDC_OP_OPENFILE; nId <= IDC_OP_NONE; ++nId)
             nChecked = IsDlgButtonChecked(hDlg, nId) ? nId : nChecked;
-        return {HotKey(hDlg), ItemText(hDlg, IDC_FILENAME), ItemText(hDlg, IDC_PARAMETER),
-                IsDlgButtonChecked(hDlg, IDC_WINKEY), nChecked};
+        return Joined(HotKey(hDlg), ItemText(hDlg, IDC_FILENAME), ItemText(hDlg, IDC_PARAMETER),
+                      IsDlgButtonChecked(hDlg, IDC_WINKEY), nChecked);
     }
-    static Fields Accepted(const CShortcutDlg& dlg) {
-        return {dlg.GetVirtualKeyCode(), dlg.GetModifiers(),
-                dlg.GetWinKey(),         static_cast<const wchar_t*>(dlg.GetFileName()),
-                dlg.GetOperation(),      static_cast<const wchar_t*>(dlg.GetParameter())};
+    // What it gives back: key, modifiers, Windows key, path, operation, arguments.
+    static std::wstring Accepted(const CShortcutDlg& dlg) {
+        return Joined(dlg.GetVirtualKeyCode(), dlg.GetModifiers(), dlg.GetWinKey(),
+                      dlg.GetFileName(), dlg.GetOperation(), dlg.GetParameter());
     }
 };
 
-TEST_F(Editor, OpensWithItsControlsInTabOrderAndAcceptsWhatIsEntered) {
+TEST_F(Editor, TakesWhatIsEnteredAndOpensAgainWithItsValues) {
     CShortcutDlg dlg;
     std::wstring layout;
     m_answers.Then([&](HWND hDlg) {
@@ -101,33 +88,29 @@ TEST_F(Editor, OpensWithItsControlsInTabOrderAndAcceptsWhatIsEntered) {
     EXPECT_EQ(layout, L"1Button 2Button 65535Button 1000msctls_hotkey32 1001Button 65535Button "
                       L"1004Button 1005Button 1006Button 1007Button 1002Edit 1003Button 1008Edit "
                       L"65535Static ");
-    EXPECT_EQ(Fields('N', HOTKEYF_CONTROL | HOTKEYF_ALT, TRUE, L"  ", OP_EXPLORE, L"/s 名前"),
-              Accepted(dlg));
-}
+    EXPECT_EQ(Accepted(dlg), L"78|6|1|  |2|/s 名前");
 
-TEST_F(Editor, PresetValuesAndDisabledArgumentsComeBackUnchangedWhenShownAgain) {
-    CShortcutDlg dlg;
+    // Opened again with a key set in code, as an edit opens it: the argument edit is enabled
+    // whatever the operation, until a radio button says otherwise; a disabled edit's text and
+    // the untouched key come back as they were.
     dlg.SetVirtualKeyCode(VK_INSERT);
     dlg.SetModifiers(HOTKEYF_SHIFT | HOTKEYF_EXT);
+    dlg.SetWinKey(FALSE);
     dlg.SetOperation(OP_NONE);
     dlg.SetParameter(L"-x");
-    std::vector<bool> argumentsEnabled;
-    m_answers.Then([](HWND hDlg) { PressButton(hDlg, IDCANCEL); });
-    ASSERT_EQ(IDCANCEL, dlg.DoModal());
-    // Shown again, as after a refused registration, it opens with the same values.
+    std::wstring argumentsEnabled;
     m_answers.Then([&](HWND hDlg) {
-        HWND hArguments = GetDlgItem(hDlg, IDC_PARAMETER);
-        argumentsEnabled.push_back(IsWindowEnabled(hArguments));
-        for (int nId : {IDC_OP_OPENFOLDER, IDC_OP_OPENFILE, IDC_OP_EXPLORE, IDC_OP_NONE}) {
-            Click(hDlg, nId);
-            argumentsEnabled.push_back(IsWindowEnabled(hArguments));
+        for (int nId : {0, IDC_OP_OPENFOLDER, IDC_OP_OPENFILE, IDC_OP_EXPLORE, IDC_OP_NONE}) {
+            if (nId)
+                Click(hDlg, nId);
+            argumentsEnabled += IsWindowEnabled(GetDlgItem(hDlg, IDC_PARAMETER)) ? L'1' : L'0';
         }
-        PressButton(hDlg, IDOK); // no path needed for doing nothing
+        SetDlgItemTextW(hDlg, IDC_FILENAME, L""); // no path needed for doing nothing
+        PressButton(hDlg, IDOK);
     });
     ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ((std::vector<bool>{true, false, true, false, false}), argumentsEnabled);
-    EXPECT_EQ(Fields(VK_INSERT, HOTKEYF_SHIFT | HOTKEYF_EXT, FALSE, L"", OP_NONE, L"-x"),
-              Accepted(dlg));
+    EXPECT_EQ(argumentsEnabled, L"10100");
+    EXPECT_EQ(Accepted(dlg), L"45|9|0||3|-x");
 }
 
 TEST_F(Editor, AMissingKeyOrPathIsRefusedKeepingEveryInput) {
@@ -141,12 +124,12 @@ TEST_F(Editor, AMissingKeyOrPathIsRefusedKeepingEveryInput) {
         TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
         m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK); // a key without a path
-        EXPECT_EQ(Inputs(kCtrlAltN, L"", L"-x", BST_CHECKED, IDC_OP_EXPLORE), Shown(hDlg));
+        EXPECT_EQ(Shown(hDlg), L"1614||-x|1|1006");
         SetDlgItemTextW(hDlg, IDC_FILENAME, L"C:\\");
         TypeHotKey(hDlg, 0, VK_SHIFT, 0); // a modifier alone is no key
         m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK);
-        EXPECT_EQ(Inputs(0, L"C:\\", L"-x", BST_CHECKED, IDC_OP_EXPLORE), Shown(hDlg));
+        EXPECT_EQ(Shown(hDlg), L"0|C:\\|-x|1|1006");
         PressButton(hDlg, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
@@ -173,11 +156,11 @@ TEST_F(Editor, BrowseFillsThePathFromTheFileDialogOrTheFolderChooser) {
             Click(hDlg, nId);
             m_answers.Then(cancel);
             PressAndAwait(hDlg, IDC_BROWSE);
-            EXPECT_EQ(Inputs(0, L"C:\\前.exe", L"-typed", BST_CHECKED, nId), Shown(hDlg));
+            EXPECT_EQ(Shown(hDlg), L"0|C:\\前.exe|-typed|1|" + std::to_wstring(nId));
         }
         m_answers.Then(ChooseFolder);
         PressAndAwait(hDlg, IDC_BROWSE);
-        EXPECT_EQ(Inputs(0, Folder(), L"-typed", BST_CHECKED, IDC_OP_NONE), Shown(hDlg));
+        EXPECT_EQ(Shown(hDlg), L"0|" + Folder() + L"|-typed|1|1007");
         PressButton(hDlg, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
@@ -185,9 +168,9 @@ TEST_F(Editor, BrowseFillsThePathFromTheFileDialogOrTheFolderChooser) {
     EXPECT_EQ((std::vector<std::pair<HWND, bool>>{
                   {hEditor, false}, {hEditor, true}, {hEditor, true}, {hEditor, true}}),
               cancelled);
-}
 
-TEST_F(Editor, TheFolderChooserGivesAPathOnlyWhenAFolderIsChosen) {
+    // The chooser on its own: nothing for a cancel or a root that cannot be parsed (nothing
+    // shown then), the default or the given instruction, a full path for a chosen folder.
     CFolderChooser chooser;
     std::vector<std::wstring> instructions;
     m_answers.Then([&](HWND hDlg) {
@@ -196,9 +179,8 @@ TEST_F(Editor, TheFolderChooserGivesAPathOnlyWhenAFolderIsChosen) {
     });
     EXPECT_EQ(0, chooser.Browse());
     chooser.SetRootPath(L"C:\\無い\\フォルダ");
-    EXPECT_EQ(0, chooser.Browse()) << "a root that cannot be parsed shows nothing";
-
-    chooser.SetRootPath(Folder().substr(0, Folder().rfind(L'\\')).c_str());
+    EXPECT_EQ(0, chooser.Browse());
+    chooser.SetRootPath(L"C:\\");
     chooser.SetTitle(L"起動するフォルダ");
     m_answers.Then([&](HWND hDlg) {
         instructions.push_back(ItemText(hDlg, kInstructionId));

@@ -11,7 +11,6 @@
 #include "support/SyntheticInput.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 namespace {
 
@@ -26,23 +25,6 @@ ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr) {
             *pShownPath = ProgramTest::ItemText(hDlg, IDC_FILENAME);
         PressButton(hDlg, IDCANCEL);
     };
-}
-
-// WM_DROPFILES as the shell sends it; the drop handle is returned, for the test to see it
-// released.
-HGLOBAL Drop(HWND hView, const std::vector<std::wstring>& names) {
-    std::wstring list;
-    for (const std::wstring& name : names)
-        list += name + L'\0';
-    const size_t cbList = (list.size() + 1) * sizeof(wchar_t);
-    HGLOBAL hDrop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + cbList);
-    auto* pFiles = static_cast<DROPFILES*>(GlobalLock(hDrop));
-    pFiles->pFiles = sizeof(DROPFILES);
-    pFiles->fWide = TRUE;
-    memcpy(pFiles + 1, list.c_str(), cbList);
-    GlobalUnlock(hDrop);
-    SendMessageW(hView, WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
-    return hDrop;
 }
 
 TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
@@ -160,7 +142,7 @@ TEST_F(Flows, DroppedFilesAreOfferedOneByOneUntilACancelWhateverTheRows) {
     const std::wstring longName = L"C:\\" + std::wstring(300, L'長') + L".exe";
     std::wstring shownLong, shownNext;
     m_answers.Then(Enter(kCtrlAltE, L"C:\\first.exe", &shownLong)).Then(Cancel());
-    HGLOBAL hDrop = Drop(View(), {longName, L"C:\\second.exe", L"C:\\third.exe"});
+    HGLOBAL hDrop = Drop({longName, L"C:\\second.exe", L"C:\\third.exe"});
     EXPECT_EQ(shownLong, longName) << "read at its full length";
     EXPECT_EQ(GlobalSize(hDrop), 0u) << "the drop handle is released";
     EXPECT_EQ(Cell(-1, 1), L"C:\\first.exe") << "no row limit for drops";
@@ -168,7 +150,7 @@ TEST_F(Flows, DroppedFilesAreOfferedOneByOneUntilACancelWhateverTheRows) {
 
     // A refused file is followed by the next one.
     m_answers.Then(Enter(kCtrlAltE, L"C:\\taken.exe")).Answer(IDOK).Then(Cancel(&shownNext));
-    Drop(View(), {L"C:\\taken.exe", L"C:\\next.exe"});
+    Drop({L"C:\\taken.exe", L"C:\\next.exe"});
     EXPECT_EQ(shownNext, L"C:\\next.exe");
     EXPECT_EQ(Rows(), 302);
     m_answers.TakeTexts();

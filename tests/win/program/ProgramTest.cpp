@@ -5,6 +5,7 @@
 #include "support/StoredShortcuts.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 void ProgramTest::SetUp() {
     StoredShortcuts::RemoveAll();
@@ -69,6 +70,20 @@ void ProgramTest::Select(std::initializer_list<int> rows) const {
 UINT ProgramTest::ItemState(HMENU hPopup, UINT nID) const {
     SendMessageW(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), 0);
     return GetMenuState(hPopup, nID, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED);
+}
+
+HGLOBAL ProgramTest::Drop(const std::vector<std::wstring>& names) const {
+    std::wstring list;
+    for (const std::wstring& name : names)
+        list += name + L'\0';
+    const size_t cbList = (list.size() + 1) * sizeof(wchar_t);
+    HGLOBAL hDrop = GlobalAlloc(GHND, sizeof(DROPFILES) + cbList);
+    auto* pFiles = static_cast<DROPFILES*>(GlobalLock(hDrop));
+    *pFiles = {sizeof(DROPFILES), {0, 0}, FALSE, TRUE};
+    memcpy(pFiles + 1, list.c_str(), cbList);
+    GlobalUnlock(hDrop);
+    SendMessageW(View(), WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+    return hDrop;
 }
 
 std::wstring ProgramTest::ItemText(HWND hDlg, int nId) {

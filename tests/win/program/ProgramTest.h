@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class ProgramTest : public ::testing::Test {
 public:
@@ -48,6 +49,9 @@ protected:
     void Select(std::initializer_list<int> rows) const;
     // MF_GRAYED and MF_CHECKED of a menu's item, once the frame has updated the pop-up.
     UINT ItemState(HMENU hPopup, UINT nID) const;
+    // Files dropped on the list as the shell drops them; the drop handle is returned, for the
+    // test to see it released.
+    HGLOBAL Drop(const std::vector<std::wstring>& names) const;
 
     ModalAnswers m_answers;
 

@@ -1,5 +1,6 @@
 #include "StoredShortcuts.h"
 
+#include "Joined.h"
 #include "engine/ProfileNames.h"
 
 namespace {
@@ -48,8 +49,8 @@ std::wstring StoredShortcuts::Value(int nPosition, const wchar_t* pszWord) {
 }
 
 std::wstring StoredShortcuts::Entry(int nPosition) {
-    return Value(nPosition, kFileNameWord) + L"|" + Value(nPosition, kParameterWord) + L"|" +
-           Value(nPosition, kOperationWord) + L"|" + Value(nPosition, kKeyWord);
+    return Joined(Value(nPosition, kFileNameWord), Value(nPosition, kParameterWord),
+                  Value(nPosition, kOperationWord), Value(nPosition, kKeyWord));
 }
 
 void StoredShortcuts::RemoveAll() {

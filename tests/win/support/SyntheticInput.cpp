@@ -52,9 +52,10 @@ bool SendClick(POINT ptScreen, int nClicks, bool bRight) {
     std::vector<INPUT> inputs(1 + 2 * nClicks);
     for (size_t i = 0; i < inputs.size(); ++i) {
         inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dwFlags = i == 0 ? MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE
-                                      : (i % 2 ? (bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)
-                                               : (bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
+        inputs[i].mi.dwFlags =
+            i == 0 ? MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE
+                   : (i % 2 ? (bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)
+                            : (bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
     }
     inputs[0].mi.dx = MulDiv(ptScreen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     inputs[0].mi.dy = MulDiv(ptScreen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
