@@ -37,29 +37,39 @@ std::optional<DWORD> ProgramProcess::WaitForExit(DWORD timeoutMs) const {
     return dwExitCode;
 }
 
+namespace {
+
+struct Search {
+    DWORD dwProcessId;
+    const wchar_t* pszClass;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK Collect(HWND hWnd, LPARAM lParam) {
+    auto* pSearch = reinterpret_cast<Search*>(lParam);
+    DWORD dwProcessId = 0;
+    wchar_t szClass[64] = {};
+    GetWindowThreadProcessId(hWnd, &dwProcessId);
+    GetClassNameW(hWnd, szClass, 64);
+    if (dwProcessId == pSearch->dwProcessId &&
+        (pSearch->pszClass ? IsWindowVisible(hWnd) && wcscmp(szClass, pSearch->pszClass) == 0
+                           : TrayIconPresent(hWnd, 128)))
+        pSearch->windows.push_back(hWnd);
+    return TRUE;
+}
+
+} // namespace
+
 HWND ProgramProcess::MainFrame() const {
-    HWND hFrame = nullptr;
-    for (HWND hWnd = GetTopWindow(nullptr); hWnd && !hFrame; hWnd = GetWindow(hWnd, GW_HWNDNEXT)) {
-        DWORD dwProcessId = 0;
-        GetWindowThreadProcessId(hWnd, &dwProcessId);
-        if (dwProcessId == m_process.dwProcessId && TrayIconPresent(hWnd, 128))
-            hFrame = hWnd;
-    }
-    return hFrame;
+    Search search = {m_process.dwProcessId, nullptr, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.windows.empty() ? nullptr : search.windows.front();
 }
 
 std::vector<HWND> ProgramProcess::Visible(const wchar_t* pszClass) const {
-    std::vector<HWND> windows;
-    for (HWND hWnd = GetTopWindow(nullptr); hWnd; hWnd = GetWindow(hWnd, GW_HWNDNEXT)) {
-        DWORD dwProcessId = 0;
-        wchar_t szClass[64] = {};
-        GetWindowThreadProcessId(hWnd, &dwProcessId);
-        GetClassNameW(hWnd, szClass, 64);
-        if (dwProcessId == m_process.dwProcessId && IsWindowVisible(hWnd) &&
-            (!pszClass || wcscmp(szClass, pszClass) == 0))
-            windows.push_back(hWnd);
-    }
-    return windows;
+    Search search = {m_process.dwProcessId, pszClass, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.windows;
 }
 
 HWND ProgramProcess::WaitFor(const wchar_t* pszClass, DWORD timeoutMs) const {

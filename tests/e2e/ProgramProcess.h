@@ -29,9 +29,9 @@ public:
 
     // The main window: the one that owns the notification icon; nullptr when none does.
     HWND MainFrame() const;
-    // Its visible top-level windows of the class (all of them for nullptr): "#32770" for boxes
-    // and dialogs, "#32768" for menus.
-    std::vector<HWND> Visible(const wchar_t* pszClass = nullptr) const;
+    // Its visible top-level windows of the class: "#32770" for boxes and dialogs, "#32768" for
+    // menus.
+    std::vector<HWND> Visible(const wchar_t* pszClass) const;
     // The first such window once there is one, or nullptr.
     HWND WaitFor(const wchar_t* pszClass, DWORD timeoutMs = 10000) const;
 
