@@ -139,8 +139,7 @@ TEST_F(EndToEnd, QuittingTwiceAsksOnceAndAQuitDuringTheStartWaitsForIt) {
 using FaultsEndToEnd = EndToEnd;
 TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     RecorderOutput recorder;
-    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
-    const std::wstring launched = L"\"" + recorderPath + L"\"";
+    const std::wstring recorderPath = RecorderPath();
     auto program = std::make_unique<ProgramProcess>();
     ASSERT_TRUE(program->Start());
     const HWND hFrame = program->MainFrame();
@@ -155,7 +154,7 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     SendKeyCombination(0, VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hEditor); }));
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
-    EXPECT_EQ(recorder.Take(), launched);
+    EXPECT_EQ(recorder.Take(), Launched());
 
     TerminateProcess(program->Handle(), 1);
     ASSERT_TRUE(program->WaitForExit().has_value());
@@ -168,7 +167,7 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     program = std::make_unique<ProgramProcess>();
     ASSERT_TRUE(program->Start());
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
-    EXPECT_EQ(recorder.Take(), launched);
+    EXPECT_EQ(recorder.Take(), Launched());
 
     // The quit item of the icon's menu: the menu opens as the right button goes down, and may
     // cover the icon; the button comes up before the pointer moves, so no item is picked yet.

@@ -62,7 +62,7 @@ TEST(Package, InstalledProgramStartsAtLogonAndTheUninstallerEndsAndRemovesIt) {
     ASSERT_EQ(folder + L"\\Wendrake.exe", target);
 
     RecorderOutput recorder;
-    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
+    const std::wstring recorderPath = RecorderPath();
     Stored::PutCount(1);
     Stored::Put(0, recorderPath.c_str(), L"installed", OP_OPEN_FILE,
                 'R' << 8 | MOD_CONTROL | MOD_ALT);
@@ -70,7 +70,7 @@ TEST(Package, InstalledProgramStartsAtLogonAndTheUninstallerEndsAndRemovesIt) {
     ASSERT_TRUE(program.Start());
     ASSERT_NE(program.MainFrame(), nullptr) << "no notification icon";
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(L"\"" + recorderPath + L"\" installed", recorder.Take());
+    EXPECT_EQ(Launched(L"installed"), recorder.Take());
 
     // What the profile holds from here on is the program's own saving at its end. The
     // uninstaller hands over at once to a copy of itself outside the folder it removes.

@@ -63,8 +63,8 @@ TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
         CreateDirectoryW(longFolder.c_str(), nullptr);
     }
     const std::wstring scripts = folder + L"rec.exe", longPath = longFolder + L"rec.exe";
-    ASSERT_TRUE(CopyFileW(RecorderPath(), scripts.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW(RecorderPath(), longPath.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), scripts.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), longPath.c_str(), FALSE));
     Stored::PutCount(2);
     Stored::Put(0, scripts.c_str(), L"ü ქ", OP_OPEN_FILE, 'U' << 8 | MOD_CONTROL | MOD_ALT);
     Stored::Put(1, longPath.c_str(), L"long", OP_OPEN_FILE, 'V' << 8 | MOD_CONTROL | MOD_ALT);
@@ -89,7 +89,7 @@ TEST_F(Faults, AProfileDeletedWhileRunningIsWrittenAgain) {
 TEST_F(Faults, UsedUpHotKeyIdsAreToldAndTheProgramKeepsWorking) {
     RecorderOutput recorder;
     Stored::PutCount(1);
-    Stored::Put(0, RecorderPath(), L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(0, RecorderPath().c_str(), L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
     auto* pView = dynamic_cast<CWendrakeView*>(CWnd::FromHandlePermanent(View()));
     ASSERT_NE(pView, nullptr);

@@ -16,8 +16,7 @@ using Dispatch = ProgramTest;
 
 TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOn) {
     RecorderOutput recorder;
-    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
-    const std::wstring launched = L"\"" + recorderPath + L"\"";
+    const std::wstring recorderPath = RecorderPath();
     Stored::PutCount(3);
     Stored::Put(0, recorderPath.c_str(), L"-a \"b c\" ｄ", OP_OPEN_FILE,
                 'R' << 8 | MOD_CONTROL | MOD_ALT);
@@ -27,9 +26,9 @@ TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOn) {
     ASSERT_TRUE(Start());
 
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(recorder.Take(), launched + L" -a \"b c\" ｄ");
+    EXPECT_EQ(recorder.Take(), Launched(L"-a \"b c\" ｄ"));
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'S'));
-    EXPECT_EQ(recorder.Take(), launched);
+    EXPECT_EQ(recorder.Take(), Launched());
     // A reserved combination and ids that no row carries do nothing, and say nothing.
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'T'));
     SendMessageW(View(), WM_HOTKEY, 77, 0);
@@ -48,7 +47,7 @@ TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOn) {
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'R'));
     Command(ID_HOTKEYS_ENABLE);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(recorder.Take(), launched + L" -a \"b c\" ｄ");
+    EXPECT_EQ(recorder.Take(), Launched(L"-a \"b c\" ｄ"));
     DestroyMenu(hTray);
 }
 

@@ -29,7 +29,7 @@ ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr) {
 
 TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
     RecorderOutput recorder;
-    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
+    const std::wstring recorderPath = RecorderPath();
     StoreRows(300);
     ASSERT_TRUE(Start());
     // Another program holds Ctrl+Alt+E: the same editor opens again with what was entered.
@@ -70,8 +70,7 @@ TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
 
 TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     RecorderOutput recorder;
-    const std::wstring recorderPath = static_cast<const wchar_t*>(RecorderPath());
-    const std::wstring launched = L"\"" + recorderPath + L"\"";
+    const std::wstring recorderPath = RecorderPath();
     Stored::PutCount(2);
     Stored::Put(0, recorderPath.c_str(), L"", OP_OPEN_FILE, 'E' << 8 | MOD_CONTROL | MOD_ALT);
     Stored::Put(1, L"C:\\other", L"", OP_NONE, 'O' << 8 | MOD_CONTROL | MOD_ALT);
@@ -86,7 +85,7 @@ TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     });
     Select({0});
     Command(ID_SHORTCUT_EDIT);
-    EXPECT_EQ(pressedMeanwhile, launched);
+    EXPECT_EQ(pressedMeanwhile, Launched());
     EXPECT_EQ(Column(1), recorderPath + L"|C:\\other");
 
     // The same key with another target: the row goes to the end, and to the profile at once.
@@ -111,7 +110,7 @@ TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + F");
     EXPECT_EQ(Cell(-1, 1), recorderPath);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'F'));
-    EXPECT_EQ(recorder.Take(), launched);
+    EXPECT_EQ(recorder.Take(), Launched());
     m_answers.TakeTexts();
 }
 

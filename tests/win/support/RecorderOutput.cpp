@@ -8,35 +8,39 @@
 RecorderOutput::RecorderOutput() {
     wchar_t szFolder[MAX_PATH];
     GetTempPathW(MAX_PATH, szFolder);
-    m_strPath.Format(L"%lsrecorder-%lu.txt", szFolder, GetCurrentProcessId());
-    DeleteFileW(m_strPath);
-    SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", m_strPath);
+    m_path = szFolder + std::to_wstring(GetCurrentProcessId()) + L"-recorder.txt";
+    DeleteFileW(m_path.c_str());
+    SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", m_path.c_str());
 }
 
 RecorderOutput::~RecorderOutput() {
     SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", nullptr);
-    DeleteFileW(m_strPath);
+    DeleteFileW(m_path.c_str());
 }
 
 std::wstring RecorderOutput::Take(DWORD timeoutMs) {
-    if (!PumpUntil([&] { return GetFileAttributesW(m_strPath) != INVALID_FILE_ATTRIBUTES; },
+    if (!PumpUntil([&] { return GetFileAttributesW(m_path.c_str()) != INVALID_FILE_ATTRIBUTES; },
                    timeoutMs))
         return L"";
     std::string bytes;
     {
-        std::ifstream file(static_cast<const wchar_t*>(m_strPath), std::ios::binary);
+        std::ifstream file(m_path.c_str(), std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
     // Closed first: an open file cannot be deleted.
-    DeleteFileW(m_strPath);
+    DeleteFileW(m_path.c_str());
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
                         bytes.size() / sizeof(wchar_t));
 }
 
-CString RecorderPath() {
+std::wstring RecorderPath() {
     wchar_t szExe[MAX_PATH];
     GetModuleFileNameW(nullptr, szExe, MAX_PATH);
     // The test executables and the recorder are built into the same folder.
-    *wcsrchr(szExe, L'\\') = L'\0';
-    return CString(szExe) + L"\\Recorder.exe";
+    wcscpy(wcsrchr(szExe, L'\\'), L"\\Recorder.exe");
+    return szExe;
+}
+
+std::wstring Launched(const std::wstring& arguments) {
+    return L"\"" + RecorderPath() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
 }

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include "framework/CString.h"
-
 #include <string>
 
 class RecorderOutput {
@@ -21,8 +19,10 @@ public:
     std::wstring Take(DWORD timeoutMs = 10000);
 
 private:
-    CString m_strPath;
+    std::wstring m_path;
 };
 
 // The recorder program beside the test executables, as a full path.
-CString RecorderPath();
+std::wstring RecorderPath();
+// Its command line when the shell starts it with the arguments.
+std::wstring Launched(const std::wstring& arguments = L"");
