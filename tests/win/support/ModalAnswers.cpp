@@ -4,12 +4,6 @@ namespace {
 
 thread_local ModalAnswers* t_pAnswers = nullptr;
 
-bool IsDialog(HWND hWnd) {
-    wchar_t szClass[16] = {};
-    GetClassNameW(hWnd, szClass, 16);
-    return wcscmp(szClass, L"#32770") == 0;
-}
-
 } // namespace
 
 ModalAnswers::ModalAnswers() {
@@ -34,47 +28,32 @@ ModalAnswers& ModalAnswers::Answer(int nButton) {
     });
 }
 
-std::vector<std::wstring> ModalAnswers::TakeTexts() {
-    std::vector<std::wstring> texts;
-    texts.swap(m_texts);
-    return texts;
-}
-
 LRESULT CALLBACK ModalAnswers::OnCbt(int nCode, WPARAM wParam, LPARAM lParam) {
-    ModalAnswers* self = t_pAnswers;
     HWND hWnd = reinterpret_cast<HWND>(wParam);
-    // Activation comes once the window is complete; a window activated again (after a box over
-    // it closed) is not new.
-    if (self && nCode == HCBT_ACTIVATE && IsDialog(hWnd) && self->m_seen.insert(hWnd).second) {
-        self->m_arrived.push_back(hWnd);
-        // The step runs from the window's own loop, not from inside its activation.
-        SetTimer(nullptr, 0, 0, OnTimer);
-    }
+    wchar_t szClass[16] = {};
+    GetClassNameW(hWnd, szClass, 16);
+    // Activation comes once the window is complete, and again after a box over it closed. The
+    // step runs from the window's own loop, not from inside its activation.
+    if (t_pAnswers && nCode == HCBT_ACTIVATE && wcscmp(szClass, L"#32770") == 0 &&
+        t_pAnswers->m_seen.insert(hWnd).second)
+        SetTimer(hWnd, 1, 0, OnTimer);
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-void CALLBACK ModalAnswers::OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD) {
-    KillTimer(nullptr, idEvent);
-    if (t_pAnswers)
-        t_pAnswers->RunSteps();
-}
-
-void ModalAnswers::RunSteps() {
-    while (!m_arrived.empty()) {
-        HWND hWnd = m_arrived.front();
-        m_arrived.pop_front();
-        if (!IsWindow(hWnd))
-            continue;
-        if (m_steps.empty()) {
-            ++m_nUnexpected;
-            m_texts.push_back(BoxText(hWnd));
-            PostMessageW(hWnd, WM_CLOSE, 0, 0);
-            continue;
-        }
-        Step step = std::move(m_steps.front());
-        m_steps.pop_front();
-        step(hWnd);
+void CALLBACK ModalAnswers::OnTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD) {
+    KillTimer(hWnd, idEvent);
+    ModalAnswers* self = t_pAnswers;
+    if (!self)
+        return;
+    if (self->m_steps.empty()) {
+        ++self->m_nUnexpected;
+        self->m_texts.push_back(BoxText(hWnd));
+        PostMessageW(hWnd, WM_CLOSE, 0, 0);
+        return;
     }
+    const Step step = std::move(self->m_steps.front());
+    self->m_steps.pop_front();
+    step(hWnd);
 }
 
 std::wstring BoxText(HWND hBox) {

@@ -26,21 +26,19 @@ public:
     // The next one is a message box: its text is kept, and it is answered with the button.
     ModalAnswers& Answer(int nButton);
 
-    // The texts of the message boxes answered, and of every window no step awaited, in order.
+    // The texts of the message boxes answered, and of every window no step awaited, in order;
+    // TakeTexts empties the list.
     const std::vector<std::wstring>& Texts() const { return m_texts; }
-    // Takes the texts seen so far.
-    std::vector<std::wstring> TakeTexts();
+    std::vector<std::wstring> TakeTexts() { return std::move(m_texts); }
     int Unexpected() const { return m_nUnexpected; }
     bool AllAnswered() const { return m_steps.empty(); }
 
 private:
     static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD);
-    void RunSteps();
+    static void CALLBACK OnTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD);
 
     HHOOK m_hHook = nullptr;
     std::deque<Step> m_steps;
-    std::deque<HWND> m_arrived;
     std::set<HWND> m_seen;
     std::vector<std::wstring> m_texts;
     int m_nUnexpected = 0;

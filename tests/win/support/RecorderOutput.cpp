@@ -19,18 +19,18 @@ RecorderOutput::~RecorderOutput() {
 }
 
 std::wstring RecorderOutput::Take(DWORD timeoutMs) {
-    if (!PumpUntil([&] { return GetFileAttributesW(m_path.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                   timeoutMs))
-        return L"";
-    std::string bytes;
-    {
-        std::ifstream file(m_path.c_str(), std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    // Closed first: an open file cannot be deleted.
+    std::wstring line;
+    PumpUntil(
+        [&] {
+            std::ifstream file(m_path.c_str(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(file),
+                                    std::istreambuf_iterator<char>()};
+            line.assign(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+            return !line.empty();
+        },
+        timeoutMs);
     DeleteFileW(m_path.c_str());
-    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
-                        bytes.size() / sizeof(wchar_t));
+    return line;
 }
 
 std::wstring RecorderPath() {
