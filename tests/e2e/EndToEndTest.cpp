@@ -158,12 +158,9 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
 
     TerminateProcess(program->Handle(), 1);
     ASSERT_TRUE(program->WaitForExit().has_value());
-    EXPECT_EQ(
-        (std::vector<std::wstring>{Stored::Value(kShortcutCount), Stored::Value(0, kFileNameWord),
-                                   Stored::Value(0, kParameterWord),
-                                   Stored::Value(0, kOperationWord), Stored::Value(0, kKeyWord)}),
-        (std::vector<std::wstring>{L"dword:1", L"sz:" + recorderPath, L"sz:", L"dword:0",
-                                   L"dword:" + std::to_wstring('W' << 8 | 3)}));
+    EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:1");
+    EXPECT_EQ(Stored::Entry(0), L"sz:" + recorderPath + L"|sz:|dword:0|dword:" +
+                                    std::to_wstring('W' << 8 | MOD_CONTROL | MOD_ALT));
     program = std::make_unique<ProgramProcess>();
     ASSERT_TRUE(program->Start());
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));

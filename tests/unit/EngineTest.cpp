@@ -1,5 +1,6 @@
-// The shortcut model's decisions: what an add refuses and why, what a load keeps, what a save
-// writes, the order of a sorted column and what a press asks of the shell.
+// The shortcut model's decisions: which keys can be bound and how a combination reads and is
+// encoded, what an add refuses and why, what a load keeps, what a save writes, the order of a
+// sorted column and what a press asks of the shell.
 #include "engine/LaunchCommand.h"
 #include "engine/ShortcutLoad.h"
 #include "engine/ShortcutOrder.h"
@@ -10,6 +11,57 @@
 #include <vector>
 
 namespace {
+
+CString KeyText(unsigned nModifiers, unsigned nVirtKey) {
+    CString text(L"<no name>");
+    FormatKeyText(nModifiers, nVirtKey, text);
+    return text;
+}
+
+TEST(KeyNames, OnlyNamedKeysCanBeBound) {
+    int nNamed = 0;
+    for (unsigned vk = 0; vk < 256; ++vk)
+        nNamed += GetKeyName(vk) != nullptr;
+    EXPECT_EQ(nNamed, 105);
+    for (unsigned vk :
+         {0u, unsigned(VK_BACK), unsigned(VK_TAB), unsigned(VK_RETURN), unsigned(VK_ESCAPE),
+          unsigned(VK_SPACE), unsigned(VK_DELETE), unsigned(VK_DECIMAL), unsigned(VK_SHIFT),
+          unsigned(VK_LWIN), 256u, 0xFFFFFFFFu}) {
+        CString untouched(L"before");
+        EXPECT_FALSE(FormatKeyText(MOD_CONTROL, vk, untouched)) << "vk " << vk;
+        EXPECT_STREQ(untouched, L"before");
+    }
+}
+
+TEST(KeyNames, ModifiersGoBeforeTheNameInAFixedOrder) {
+    EXPECT_STREQ(KeyText(0, VK_F1 + 4), L"F5");
+    EXPECT_STREQ(KeyText(MOD_CONTROL | MOD_ALT, 'N'), L"Ctrl + Alt + N");
+    EXPECT_STREQ(KeyText(MOD_SHIFT | MOD_CONTROL, VK_NEXT), L"Shift + Ctrl + Page Down");
+    EXPECT_STREQ(KeyText(MOD_WIN | MOD_SHIFT | MOD_CONTROL | MOD_ALT, 'A'),
+                 L"Win + Shift + Ctrl + Alt + A");
+    EXPECT_STREQ(KeyText(MOD_SHIFT, '1'), L"Shift + 1");
+    EXPECT_STREQ(KeyText(MOD_WIN, VK_OEM_3), L"Win + @") << "the Japanese layout's names";
+    // Bits above MOD_WIN come only from storage and show nowhere.
+    EXPECT_STREQ(KeyText(0xF0 | MOD_ALT, VK_INSERT), L"Alt + Insert");
+    EXPECT_STREQ(KeyText(MOD_CONTROL, VK_OEM_AUTO), KeyText(MOD_CONTROL, VK_OEM_ENLW));
+}
+
+TEST(KeyNames, TheEncodingsConvertBothWaysWithAltAndShiftSwapped) {
+    EXPECT_EQ(HotKeyFlagsToModifiers(HOTKEYF_ALT | HOTKEYF_EXT | 0xF0, 0), unsigned(MOD_ALT));
+    EXPECT_EQ(HotKeyFlagsToModifiers(HOTKEYF_SHIFT, 1), unsigned(MOD_SHIFT | MOD_WIN));
+    for (unsigned nModifiers = 0; nModifiers <= 0xF; ++nModifiers) {
+        WORD wFlags = 0xFFFF;
+        BOOL bWin = 7;
+        ModifiersToHotKeyFlags(nModifiers | 0xF0, wFlags, bWin);
+        EXPECT_EQ(HotKeyFlagsToModifiers(wFlags, bWin), nModifiers);
+    }
+
+    EXPECT_EQ(PackKey(MOD_CONTROL | MOD_ALT, 0x4E), 19971u);
+    unsigned nModifiers = 0, nVirtKey = 0;
+    UnpackKey(0xABCD4E03, nModifiers, nVirtKey);
+    EXPECT_EQ(nModifiers, 3u);
+    EXPECT_EQ(nVirtKey, 0x4Eu);
+}
 
 const unsigned kTaken = 1409; // ERROR_HOTKEY_ALREADY_REGISTERED
 
@@ -58,6 +110,10 @@ TEST(ShortcutLoad, KeepsOnlyEntriesThatAnotherProgramHeld) {
     load.Note({L"C:\\space", L"", OP_NONE, VK_SPACE << 8}, AddRefusal::KeyNotBindable, 0);
     load.Note({L"C:\\late", L"", OP_NONE, 'L' << 8}, AddRefusal::IdsUsedUp, 0);
     ASSERT_EQ(load.Kept().size(), 1u);
+    // A count reads no more positions than the section has values, and none when below 1.
+    EXPECT_EQ(ShortcutLoad::PositionsToRead(0x7FFFFFFF, 9), 9);
+    EXPECT_EQ(ShortcutLoad::PositionsToRead(3, 9), 3);
+    EXPECT_EQ(ShortcutLoad::PositionsToRead(-5, 9), 0);
     EXPECT_EQ(load.Kept()[0].strFileName, held.strFileName);
     EXPECT_EQ(load.Kept()[0].nKey, held.nKey) << "written back as it was stored";
 }
