@@ -138,7 +138,6 @@ TEST_F(EndToEnd, QuittingTwiceAsksOnceAndAQuitDuringTheStartWaitsForIt) {
 // Added with nothing but real input, and not lost when the process is killed right after.
 using FaultsEndToEnd = EndToEnd;
 TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
-    RecorderOutput recorder;
     const std::wstring recorderPath = RecorderPath();
     auto program = std::make_unique<ProgramProcess>();
     ASSERT_TRUE(program->Start());
@@ -154,7 +153,7 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     SendKeyCombination(0, VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hEditor); }));
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
-    EXPECT_EQ(recorder.Take(), Launched());
+    EXPECT_EQ(TakeLaunch(), Launched());
 
     TerminateProcess(program->Handle(), 1);
     ASSERT_TRUE(program->WaitForExit().has_value());
@@ -164,7 +163,7 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     program = std::make_unique<ProgramProcess>();
     ASSERT_TRUE(program->Start());
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
-    EXPECT_EQ(recorder.Take(), Launched());
+    EXPECT_EQ(TakeLaunch(), Launched());
 
     // The quit item of the icon's menu: the menu opens as the right button goes down, and may
     // cover the icon; the button comes up before the pointer moves, so no item is picked yet.

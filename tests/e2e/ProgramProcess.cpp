@@ -3,6 +3,8 @@
 #include "support/MessagePump.h"
 #include "support/NotificationArea.h"
 
+#include <shellapi.h>
+
 std::wstring WendrakePath() {
     wchar_t szPath[MAX_PATH];
     GetModuleFileNameW(nullptr, szPath, MAX_PATH);
@@ -12,27 +14,30 @@ std::wstring WendrakePath() {
 }
 
 ProgramProcess::~ProgramProcess() {
-    if (!m_process.hProcess)
+    if (!m_hProcess)
         return;
-    TerminateProcess(m_process.hProcess, 1);
-    WaitForSingleObject(m_process.hProcess, 5000);
-    CloseHandle(m_process.hThread);
-    CloseHandle(m_process.hProcess);
+    TerminateProcess(m_hProcess, 1);
+    WaitForSingleObject(m_hProcess, 5000);
+    CloseHandle(m_hProcess);
 }
 
 bool ProgramProcess::Start(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" + m_program + L"\" " + arguments;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    return CreateProcessW(m_program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &m_process) &&
-           WaitForInputIdle(m_process.hProcess, 10000) == 0;
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpFile = m_program.c_str();
+    info.lpParameters = arguments.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info) || !info.hProcess)
+        return false;
+    m_hProcess = info.hProcess;
+    return WaitForInputIdle(m_hProcess, 10000) == 0;
 }
 
 std::optional<DWORD> ProgramProcess::WaitForExit(DWORD timeoutMs) const {
     DWORD dwExitCode = 0;
-    if (WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0 ||
-        !GetExitCodeProcess(m_process.hProcess, &dwExitCode))
+    if (WaitForSingleObject(m_hProcess, timeoutMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(m_hProcess, &dwExitCode))
         return std::nullopt;
     return dwExitCode;
 }
@@ -61,13 +66,13 @@ BOOL CALLBACK Collect(HWND hWnd, LPARAM lParam) {
 } // namespace
 
 HWND ProgramProcess::MainFrame() const {
-    Search search = {m_process.dwProcessId, nullptr, {}};
+    Search search = {GetProcessId(m_hProcess), nullptr, {}};
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
     return search.windows.empty() ? nullptr : search.windows.front();
 }
 
 std::vector<HWND> ProgramProcess::Visible(const wchar_t* pszClass) const {
-    Search search = {m_process.dwProcessId, pszClass, {}};
+    Search search = {GetProcessId(m_hProcess), pszClass, {}};
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
     return search.windows;
 }

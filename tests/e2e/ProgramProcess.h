@@ -20,12 +20,12 @@ public:
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
-    // Starts the program with the arguments and waits until it waits for input: its start-up
-    // is over, or it shows a box.
+    // Starts the program through the shell (a shortcut to it will do) with the arguments, and
+    // waits until it waits for input: its start-up is over, or it shows a box.
     bool Start(const std::wstring& arguments = L"");
-    HANDLE Handle() const { return m_process.hProcess; }
+    HANDLE Handle() const { return m_hProcess; }
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000) const;
-    bool Running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
+    bool Running() const { return WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT; }
 
     // The main window: the one that owns the notification icon; nullptr when none does.
     HWND MainFrame() const;
@@ -37,5 +37,5 @@ public:
 
 private:
     std::wstring m_program;
-    PROCESS_INFORMATION m_process = {};
+    HANDLE m_hProcess = nullptr;
 };

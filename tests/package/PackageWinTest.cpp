@@ -61,7 +61,6 @@ TEST(Package, InstalledProgramStartsAtLogonAndTheUninstallerEndsAndRemovesIt) {
     const std::wstring target = LinkTarget(_wgetenv(L"WENDRAKE_STARTUP_SHORTCUT"));
     ASSERT_EQ(folder + L"\\Wendrake.exe", target);
 
-    RecorderOutput recorder;
     const std::wstring recorderPath = RecorderPath();
     Stored::PutCount(1);
     Stored::Put(0, recorderPath.c_str(), L"installed", OP_OPEN_FILE,
@@ -70,7 +69,7 @@ TEST(Package, InstalledProgramStartsAtLogonAndTheUninstallerEndsAndRemovesIt) {
     ASSERT_TRUE(program.Start());
     ASSERT_NE(program.MainFrame(), nullptr) << "no notification icon";
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(Launched(L"installed"), recorder.Take());
+    EXPECT_EQ(Launched(L"installed"), TakeLaunch());
 
     // What the profile holds from here on is the program's own saving at its end. The
     // uninstaller hands over at once to a copy of itself outside the folder it removes.

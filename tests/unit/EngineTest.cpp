@@ -1,9 +1,8 @@
 // The shortcut model's decisions: which keys can be bound and how a combination reads and is
-// encoded, what an add refuses and why, what a load keeps, what a save writes, the order of a
-// sorted column and what a press asks of the shell.
+// encoded, what an add refuses and why, what a load keeps, what a save writes and what a press asks
+// of the shell.
 #include "engine/LaunchCommand.h"
 #include "engine/ShortcutLoad.h"
-#include "engine/ShortcutOrder.h"
 #include "engine/ShortcutSave.h"
 
 #include <gtest/gtest.h>
@@ -134,16 +133,6 @@ TEST(ShortcutSave, WritesTheCountThenEachEntryRowsBeforeKeptOnes) {
                            L"01 Key=65601", L"01 Operation=9"}));
     EXPECT_STREQ(PlanSave(std::vector<StoredShortcut>(101, {L"", L"", 0, 0}), {}).back().strName,
                  L"100 Operation");
-}
-
-TEST(ShortcutOrder, ColumnsCompareTheirTextsAndOtherColumnsAreEqual) {
-    const ShortcutRecord a = {0, L"F10", L"B", 0, 0, 0, L""}, b = {1, L"F2", L"a", 0, 0, 0, L"-x"};
-    EXPECT_EQ(CompareShortcuts(a, b, 0), -1);
-    EXPECT_EQ(CompareShortcuts(a, b, 1), -1);
-    EXPECT_EQ(CompareShortcuts(b, a, 2), 1);
-    EXPECT_EQ(CompareShortcuts(a, a, 2), 0);
-    for (int nColumn : {-1, 3, 5})
-        EXPECT_EQ(CompareShortcuts(a, b, nColumn), 0);
 }
 
 TEST(LaunchCommand, TheOperationChoosesVerbAndArguments) {

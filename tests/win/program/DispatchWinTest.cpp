@@ -14,26 +14,27 @@ namespace {
 namespace Stored = StoredShortcuts;
 using Dispatch = ProgramTest;
 
-TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOn) {
-    RecorderOutput recorder;
+TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOnOrSaysWhyItCannot) {
     const std::wstring recorderPath = RecorderPath();
-    Stored::PutCount(3);
+    Stored::PutCount(5);
     Stored::Put(0, recorderPath.c_str(), L"-a \"b c\" ｄ", OP_OPEN_FILE,
                 'R' << 8 | MOD_CONTROL | MOD_ALT);
     // An operation only a hand-edited profile holds opens its target like a folder: no arguments.
     Stored::Put(1, recorderPath.c_str(), L"never", 9, 'S' << 8 | MOD_CONTROL | MOD_ALT);
     Stored::Put(2, recorderPath.c_str(), L"", OP_NONE, 'T' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(3, L"C:\\無い\\a.exe", L"", OP_OPEN_FILE, VK_F2 << 8 | MOD_SHIFT);
+    Stored::Put(4, L"C:\\メモ.wendrake", L"", OP_OPEN_FILE, VK_F3 << 8 | MOD_SHIFT);
     ASSERT_TRUE(Start());
 
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(recorder.Take(), Launched(L"-a \"b c\" ｄ"));
+    EXPECT_EQ(TakeLaunch(), Launched(L"-a \"b c\" ｄ"));
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'S'));
-    EXPECT_EQ(recorder.Take(), Launched());
+    EXPECT_EQ(TakeLaunch(), Launched());
     // A reserved combination and ids that no row carries do nothing, and say nothing.
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'T'));
     SendMessageW(View(), WM_HOTKEY, 77, 0);
     SendMessageW(View(), WM_HOTKEY, 0x10000, 0);
-    EXPECT_EQ(recorder.Take(500), L"");
+    EXPECT_EQ(TakeLaunch(500), L"");
 
     // Switched off, presses are swallowed, but the combinations stay reserved.
     HMENU hTray =
@@ -43,24 +44,16 @@ TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOn) {
     EXPECT_EQ(ItemState(hTray, ID_HOTKEYS_ENABLE), 0u);
     EXPECT_EQ(ItemState(hTray, ID_HOTKEYS_DISABLE), UINT(MF_CHECKED));
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(recorder.Take(500), L"");
+    EXPECT_EQ(TakeLaunch(500), L"");
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'R'));
     Command(ID_HOTKEYS_ENABLE);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
-    EXPECT_EQ(recorder.Take(), Launched(L"-a \"b c\" ｄ"));
+    EXPECT_EQ(TakeLaunch(), Launched(L"-a \"b c\" ｄ"));
     DestroyMenu(hTray);
-}
 
-TEST_F(Dispatch, AFailedLaunchNamesTheTargetAndTheReasonAndChangesNothing) {
-    wchar_t szUnknown[MAX_PATH];
-    GetTempPathW(MAX_PATH, szUnknown);
-    wcscat(szUnknown, L"メモ.wendrake");
-    CloseHandle(CreateFileW(szUnknown, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    Stored::PutCount(2);
-    Stored::Put(0, L"C:\\無い\\a.exe", L"", OP_OPEN_FILE, VK_F2 << 8 | MOD_SHIFT);
-    Stored::Put(1, szUnknown, L"", OP_OPEN_FILE, VK_F3 << 8 | MOD_SHIFT);
-    ASSERT_TRUE(Start());
-
+    // A failed launch names the target and the reason, and changes nothing.
+    const wchar_t kUnknown[] = L"C:\\メモ.wendrake";
+    CloseHandle(CreateFileW(kUnknown, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     m_answers.Answer(IDOK).Answer(IDOK);
     ASSERT_TRUE(SendKeyCombination(MOD_SHIFT, VK_F2));
     ASSERT_TRUE(PumpUntil([&] { return m_answers.Texts().size() == 1; }));
@@ -70,11 +63,11 @@ TEST_F(Dispatch, AFailedLaunchNamesTheTargetAndTheReasonAndChangesNothing) {
               (std::vector<std::wstring>{
                   L"C:\\無い\\a."
                   L"exe\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。",
-                  std::wstring(szUnknown) +
+                  std::wstring(kUnknown) +
                       L"\nは実行できませんでした。\n"
                       L"ファイルの拡張子に関連付けられたアプリケーションは存在しません。"}));
-    EXPECT_EQ(Rows(), 2);
-    DeleteFileW(szUnknown);
+    EXPECT_EQ(Rows(), 5);
+    DeleteFileW(kUnknown);
 }
 
 } // namespace

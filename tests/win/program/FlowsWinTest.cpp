@@ -19,16 +19,7 @@ using Flows = ProgramTest;
 
 const WORD kCtrlAltE = MAKEWORD('E', HOTKEYF_CONTROL | HOTKEYF_ALT);
 
-ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr) {
-    return [=](HWND hDlg) {
-        if (pShownPath)
-            *pShownPath = ProgramTest::ItemText(hDlg, IDC_FILENAME);
-        PressButton(hDlg, IDCANCEL);
-    };
-}
-
 TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
-    RecorderOutput recorder;
     const std::wstring recorderPath = RecorderPath();
     StoreRows(300);
     ASSERT_TRUE(Start());
@@ -51,7 +42,7 @@ TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
     EXPECT_EQ(Cell(-1, 0), L"Ctrl + Alt + E");
     EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:301") << "written at once";
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'E'));
-    EXPECT_NE(recorder.Take(), L"");
+    EXPECT_NE(TakeLaunch(), L"");
 
     // With 301 rows the command says so and opens nothing, from the menu, Insert and Ctrl+N.
     m_answers.Answer(IDOK).Answer(IDOK).Answer(IDOK);
@@ -69,7 +60,6 @@ TEST_F(Flows, AddTakesOneMoreRowUpTo301AndReopensTheEditorAfterARefusal) {
 }
 
 TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
-    RecorderOutput recorder;
     const std::wstring recorderPath = RecorderPath();
     Stored::PutCount(2);
     Stored::Put(0, recorderPath.c_str(), L"", OP_OPEN_FILE, 'E' << 8 | MOD_CONTROL | MOD_ALT);
@@ -80,7 +70,7 @@ TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     std::wstring pressedMeanwhile;
     m_answers.Then([&](HWND hDlg) {
         SendKeyCombination(MOD_CONTROL | MOD_ALT, 'E');
-        pressedMeanwhile = recorder.Take();
+        pressedMeanwhile = TakeLaunch();
         PressButton(hDlg, IDCANCEL);
     });
     Select({0});
@@ -110,7 +100,7 @@ TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
     EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + F");
     EXPECT_EQ(Cell(-1, 1), recorderPath);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'F'));
-    EXPECT_EQ(recorder.Take(), Launched());
+    EXPECT_EQ(TakeLaunch(), Launched());
     m_answers.TakeTexts();
 }
 

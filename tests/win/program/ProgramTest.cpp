@@ -109,6 +109,14 @@ ModalAnswers::Step ProgramTest::Enter(WORD wHotKey, std::wstring path, std::wstr
     };
 }
 
+ModalAnswers::Step ProgramTest::Cancel(std::wstring* pShownPath) {
+    return [=](HWND hDlg) {
+        if (pShownPath)
+            *pShownPath = ItemText(hDlg, IDC_FILENAME);
+        PressButton(hDlg, IDCANCEL);
+    };
+}
+
 void ProgramTest::StoreRows(int nCount) {
     const DWORD modifierSets[] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     StoredShortcuts::PutCount(static_cast<DWORD>(nCount));

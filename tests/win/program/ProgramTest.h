@@ -23,6 +23,8 @@ public:
     // An editor's part: the key and the path entered, then OK; what it showed first is kept.
     static ModalAnswers::Step Enter(WORD wHotKey, std::wstring path,
                                     std::wstring* pShownPath = nullptr, WORD* pShownKey = nullptr);
+    // An editor's part: Cancel, keeping the path it showed.
+    static ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr);
     // Stored rows doing nothing for C:\1000, C:\1001, ..., on letters with every set of
     // modifiers but Ctrl and Ctrl+Alt, which the program's own keys and the tests' use.
     static void StoreRows(int nCount);

@@ -5,42 +5,45 @@
 #include <fstream>
 #include <iterator>
 
-RecorderOutput::RecorderOutput() {
-    wchar_t szFolder[MAX_PATH];
-    GetTempPathW(MAX_PATH, szFolder);
-    m_path = szFolder + std::to_wstring(GetCurrentProcessId()) + L"-recorder.txt";
-    DeleteFileW(m_path.c_str());
-    SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", m_path.c_str());
-}
+namespace {
 
-RecorderOutput::~RecorderOutput() {
-    SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", nullptr);
-    DeleteFileW(m_path.c_str());
+const std::wstring& OutputPath() {
+    static const std::wstring path = [] {
+        wchar_t szFolder[MAX_PATH];
+        GetTempPathW(MAX_PATH, szFolder);
+        const std::wstring file = szFolder + std::to_wstring(GetCurrentProcessId()) + L"-rec.txt";
+        SetEnvironmentVariableW(L"WENDRAKE_RECORDER_OUT", file.c_str());
+        return file;
+    }();
+    return path;
 }
+// Set before any test starts a program.
+const std::wstring& g_outputPath = OutputPath();
 
-std::wstring RecorderOutput::Take(DWORD timeoutMs) {
-    std::wstring line;
-    PumpUntil(
-        [&] {
-            std::ifstream file(m_path.c_str(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(file),
-                                    std::istreambuf_iterator<char>()};
-            line.assign(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
-            return !line.empty();
-        },
-        timeoutMs);
-    DeleteFileW(m_path.c_str());
-    return line;
-}
+} // namespace
 
 std::wstring RecorderPath() {
     wchar_t szExe[MAX_PATH];
     GetModuleFileNameW(nullptr, szExe, MAX_PATH);
-    // The test executables and the recorder are built into the same folder.
     wcscpy(wcsrchr(szExe, L'\\'), L"\\Recorder.exe");
     return szExe;
 }
 
 std::wstring Launched(const std::wstring& arguments) {
     return L"\"" + RecorderPath() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+}
+
+std::wstring TakeLaunch(DWORD timeoutMs) {
+    std::wstring line;
+    PumpUntil(
+        [&] {
+            std::ifstream file(g_outputPath.c_str(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(file),
+                                    std::istreambuf_iterator<char>()};
+            line.assign(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+            return !line.empty();
+        },
+        timeoutMs);
+    DeleteFileW(g_outputPath.c_str());
+    return line;
 }
