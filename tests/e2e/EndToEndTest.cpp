@@ -4,23 +4,14 @@
 #include "ProgramProcess.h"
 
 #include "app/MainFrame.h"
-#include "engine/ProfileNames.h"
-#include "engine/ShortcutRecord.h"
 #include "res/resource.h"
-#include "support/MessagePump.h"
-#include "support/ModalAnswers.h"
 #include "support/NotificationArea.h"
-#include "support/RecorderOutput.h"
-#include "support/StoredShortcuts.h"
-#include "support/SyntheticInput.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-namespace Stored = StoredShortcuts;
 
 const wchar_t kConfirmation[] =
     L"終了すると、ショートカットキーが有効でなくなりますが、かまいませんか？";

@@ -4,19 +4,10 @@
 // install, check the files, and name what to test here in the environment.
 #include "e2e/ProgramProcess.h"
 
-#include "engine/ProfileNames.h"
-#include "engine/ShortcutRecord.h"
-#include "support/MessagePump.h"
-#include "support/RecorderOutput.h"
-#include "support/StoredShortcuts.h"
-#include "support/SyntheticInput.h"
-
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
 namespace {
-
-namespace Stored = StoredShortcuts;
 
 // The file a shell link points to, read as the shell reads it; empty when it cannot be read.
 std::wstring LinkTarget(const wchar_t* pszLink) {

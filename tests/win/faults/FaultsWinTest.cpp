@@ -3,21 +3,12 @@
 // lost and the user told what they need to know.
 #include "program/ProgramTest.h"
 
-#include "engine/ProfileNames.h"
-#include "engine/ShortcutRecord.h"
-#include "res/resource.h"
-#include "support/Joined.h"
-#include "support/MessagePump.h"
-#include "support/RecorderOutput.h"
-#include "support/StoredShortcuts.h"
-#include "support/SyntheticInput.h"
 #include "view/WendrakeView.h"
 
 #include <psapi.h>
 
 namespace {
 
-namespace Stored = StoredShortcuts;
 using Faults = ProgramTest;
 
 const wchar_t kSection[] = L"Software\\Orlam Software\\Wendrake\\ShortCuts";

@@ -2,16 +2,8 @@
 // reason it could not be.
 #include "ProgramTest.h"
 
-#include "engine/ShortcutRecord.h"
-#include "res/resource.h"
-#include "support/MessagePump.h"
-#include "support/RecorderOutput.h"
-#include "support/StoredShortcuts.h"
-#include "support/SyntheticInput.h"
-
 namespace {
 
-namespace Stored = StoredShortcuts;
 using Dispatch = ProgramTest;
 
 TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOnOrSaysWhyItCannot) {

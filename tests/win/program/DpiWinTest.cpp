@@ -3,8 +3,6 @@
 // sets its screens to 144 DPI (scripts/test).
 #include "ProgramTest.h"
 
-#include <commctrl.h>
-
 namespace {
 
 using Dpi = ProgramTest;

@@ -5,11 +5,6 @@
 
 #include "editor/FolderChooser.h"
 #include "editor/ShortcutDlg.h"
-#include "engine/ShortcutRecord.h"
-#include "res/resource.h"
-#include "support/Joined.h"
-#include "support/MessagePump.h"
-#include "support/SyntheticInput.h"
 
 #include <shlobj.h>
 

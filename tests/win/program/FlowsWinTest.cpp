@@ -2,19 +2,8 @@
 // the user ends up with in the list, in the registration and in the profile.
 #include "ProgramTest.h"
 
-#include "engine/ProfileNames.h"
-#include "engine/ShortcutRecord.h"
-#include "res/resource.h"
-#include "support/MessagePump.h"
-#include "support/RecorderOutput.h"
-#include "support/StoredShortcuts.h"
-#include "support/SyntheticInput.h"
-
-#include <commctrl.h>
-
 namespace {
 
-namespace Stored = StoredShortcuts;
 using Flows = ProgramTest;
 
 const WORD kCtrlAltE = MAKEWORD('E', HOTKEYF_CONTROL | HOTKEYF_ALT);

@@ -4,11 +4,7 @@
 #include "ProgramTest.h"
 
 #include "app/MainFrame.h"
-#include "engine/ShortcutRecord.h"
-#include "res/resource.h"
-#include "support/MessagePump.h"
 #include "support/NotificationArea.h"
-#include "support/StoredShortcuts.h"
 
 #include <shellapi.h>
 
@@ -80,8 +76,8 @@ TEST_F(MainFrame, TheIconShowsWhetherHotKeysWorkAndComesBackWithTheNotificationA
 }
 
 TEST_F(MainFrame, EveryWayOfClosingAsksAndOnlyYesEnds) {
-    StoredShortcuts::PutCount(1);
-    StoredShortcuts::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::PutCount(1);
+    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
     m_answers.Answer(IDNO).Answer(IDNO).Answer(IDNO);
     SendMessageW(Frame(), WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -2,18 +2,11 @@
 // selection, and a click on a column's header sorts by it.
 #include "ProgramTest.h"
 
-#include "engine/ShortcutRecord.h"
 #include "framework/CListCtrl.h"
-#include "res/resource.h"
-#include "support/MessagePump.h"
-#include "support/StoredShortcuts.h"
-#include "support/SyntheticInput.h"
 
 #include <functional>
 
 namespace {
-
-namespace Stored = StoredShortcuts;
 
 class ListWindow : public ProgramTest {
 protected:

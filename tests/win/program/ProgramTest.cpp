@@ -1,19 +1,14 @@
 #include "ProgramTest.h"
 
-#include "engine/ShortcutRecord.h"
-#include "res/resource.h"
-#include "support/StoredShortcuts.h"
-
-#include <commctrl.h>
 #include <shlobj.h>
 
 void ProgramTest::SetUp() {
-    StoredShortcuts::RemoveAll();
+    Stored::RemoveAll();
 }
 
 void ProgramTest::TearDown() {
     Exit();
-    StoredShortcuts::RemoveAll();
+    Stored::RemoveAll();
     EXPECT_EQ(m_answers.Unexpected(), 0) << "boxes nobody expected: " << m_answers.Texts().size();
 }
 
@@ -119,8 +114,8 @@ ModalAnswers::Step ProgramTest::Cancel(std::wstring* pShownPath) {
 
 void ProgramTest::StoreRows(int nCount) {
     const DWORD modifierSets[] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-    StoredShortcuts::PutCount(static_cast<DWORD>(nCount));
+    Stored::PutCount(static_cast<DWORD>(nCount));
     for (int i = 0; i < nCount; ++i)
-        StoredShortcuts::Put(i, (L"C:\\" + std::to_wstring(1000 + i)).c_str(), L"", OP_NONE,
-                             ('A' + i % 26) << 8 | modifierSets[i / 26]);
+        Stored::Put(i, (L"C:\\" + std::to_wstring(1000 + i)).c_str(), L"", OP_NONE,
+                    ('A' + i % 26) << 8 | modifierSets[i / 26]);
 }

@@ -1,10 +1,18 @@
 // The program as it runs, inside the test's own process: the application object started as the
 // program starts (the single-instance lock, the profile under HKCU\Software\Orlam Software, the
 // document with its hidden frame and list view, the stored shortcuts loaded), its boxes and
-// dialogs answered through m_answers.
+// dialogs answered through m_answers. It brings the vocabulary the program's tests share.
 #pragma once
 
 #include "app/WendrakeApp.h"
+#include "engine/ProfileNames.h"
+#include "engine/ShortcutRecord.h"
+#include "res/resource.h"
+#include "support/Joined.h"
+#include "support/MessagePump.h"
+#include "support/RecorderOutput.h"
+#include "support/StoredShortcuts.h"
+#include "support/SyntheticInput.h"
 #include "support/ModalAnswers.h"
 
 #include <commctrl.h>

@@ -2,16 +2,8 @@
 // writes back.
 #include "ProgramTest.h"
 
-#include "engine/ProfileNames.h"
-#include "engine/ShortcutRecord.h"
-#include "res/resource.h"
-#include "support/StoredShortcuts.h"
-
-#include <commctrl.h>
-
 namespace {
 
-namespace Stored = StoredShortcuts;
 using Storage = ProgramTest;
 
 std::wstring SystemText(DWORD dwError) {

@@ -4,15 +4,40 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <vector>
 
 // The icon windows shown now, in no particular order.
-std::vector<HWND> TrayIconWindows();
+inline std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
+    HWND hTray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    for (HWND hIcon = FindWindowExW(hTray, nullptr, L"__winex11_tray_icon", nullptr);
+         hTray && hIcon; hIcon = FindWindowExW(hTray, hIcon, L"__winex11_tray_icon", nullptr))
+        icons.push_back(hIcon);
+    return icons;
+}
 
 // Whether the notification area holds the icon of that owner and id, whichever process asks:
 // a modification that changes nothing succeeds only for an icon that is there.
-bool TrayIconPresent(HWND hOwner, UINT uID);
+inline bool TrayIconPresent(HWND hOwner, UINT uID) {
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    nid.hWnd = hOwner;
+    nid.uID = uID;
+    return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
 
 // What the window shows on the screen, pixel by pixel: two pictures compare equal only when
 // they look the same.
-std::vector<COLORREF> ScreenPixels(HWND hWnd);
+inline std::vector<COLORREF> ScreenPixels(HWND hWnd) {
+    RECT rc;
+    GetWindowRect(hWnd, &rc);
+    HDC hScreen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            pixels.push_back(GetPixel(hScreen, x, y));
+    ReleaseDC(nullptr, hScreen);
+    return pixels;
+}

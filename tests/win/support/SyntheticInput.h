@@ -3,10 +3,68 @@
 
 #include <windows.h>
 
+#include <vector>
+
+namespace synthetic {
+
+inline INPUT Key(WORD vk, bool bUp, WORD wChar = 0) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = wChar ? wChar : static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (bUp ? KEYEVENTF_KEYUP : 0) | (wChar ? KEYEVENTF_UNICODE : 0);
+    return input;
+}
+
+inline bool Send(std::vector<INPUT>& inputs) {
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
+}
+
+} // namespace synthetic
+
 // Presses and releases the key with the keys of the given MOD_ modifiers held.
-bool SendKeyCombination(UINT nModifiers, UINT nVirtKey);
+inline bool SendKeyCombination(UINT nModifiers, UINT nVirtKey) {
+    std::vector<WORD> held;
+    for (const auto& [nMod, vk] : {std::pair<UINT, WORD>{MOD_CONTROL, VK_CONTROL},
+                                   {MOD_SHIFT, VK_SHIFT},
+                                   {MOD_ALT, VK_MENU},
+                                   {MOD_WIN, VK_LWIN}})
+        if (nModifiers & nMod)
+            held.push_back(vk);
+    std::vector<INPUT> inputs;
+    for (WORD vk : held)
+        inputs.push_back(synthetic::Key(vk, false));
+    inputs.push_back(synthetic::Key(static_cast<WORD>(nVirtKey), false));
+    inputs.push_back(synthetic::Key(static_cast<WORD>(nVirtKey), true));
+    for (auto it = held.rbegin(); it != held.rend(); ++it)
+        inputs.push_back(synthetic::Key(*it, true));
+    return synthetic::Send(inputs);
+}
+
 // Types the text character by character, whatever the keyboard layout.
-bool SendText(const wchar_t* pszText);
+inline bool SendText(const wchar_t* pszText) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t* p = pszText; *p; ++p) {
+        inputs.push_back(synthetic::Key(0, false, *p));
+        inputs.push_back(synthetic::Key(0, true, *p));
+    }
+    return synthetic::Send(inputs);
+}
+
 // Moves the mouse to the point (screen coordinates) and clicks the left button nClicks times,
 // or the right button once.
-bool SendClick(POINT ptScreen, int nClicks = 1, bool bRight = false);
+inline bool SendClick(POINT ptScreen, int nClicks = 1, bool bRight = false) {
+    // Absolute positions are given in 0 to 65535 across the primary screen.
+    std::vector<INPUT> inputs(1 + 2 * nClicks);
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dwFlags =
+            i == 0 ? MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE
+                   : (i % 2 ? (bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)
+                            : (bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
+    }
+    inputs[0].mi.dx = MulDiv(ptScreen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    inputs[0].mi.dy = MulDiv(ptScreen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    return synthetic::Send(inputs);
+}
