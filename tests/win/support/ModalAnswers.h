@@ -10,41 +10,89 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+// A message box's text.
+inline std::wstring BoxText(HWND hBox) {
+    wchar_t szText[2048] = {};
+    GetDlgItemTextW(hBox, 0xFFFF, szText, 2048);
+    return szText;
+}
+
+// A click on the dialog's button, as the user's click arrives: posted.
+inline void PressButton(HWND hDialog, int nButton) {
+    PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nButton)));
+}
 
 class ModalAnswers {
 public:
     using Step = std::function<void(HWND hWnd)>;
 
-    ModalAnswers();
-    ~ModalAnswers();
+    ModalAnswers() : m_hHook(SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId())) {
+        Current() = this;
+    }
+    ~ModalAnswers() {
+        UnhookWindowsHookEx(m_hHook);
+        Current() = nullptr;
+    }
     ModalAnswers(const ModalAnswers&) = delete;
     ModalAnswers& operator=(const ModalAnswers&) = delete;
 
     // The next modal window goes to this step.
-    ModalAnswers& Then(Step step);
+    ModalAnswers& Then(Step step) {
+        m_steps.push_back(std::move(step));
+        return *this;
+    }
     // The next one is a message box: its text is kept, and it is answered with the button.
-    ModalAnswers& Answer(int nButton);
+    ModalAnswers& Answer(int nButton) {
+        return Then([this, nButton](HWND hBox) {
+            m_texts.push_back(BoxText(hBox));
+            PressButton(hBox, nButton);
+        });
+    }
 
     // The texts of the message boxes answered, and of every window no step awaited, in order;
     // TakeTexts empties the list.
     const std::vector<std::wstring>& Texts() const { return m_texts; }
-    std::vector<std::wstring> TakeTexts() { return std::move(m_texts); }
+    std::vector<std::wstring> TakeTexts() { return std::exchange(m_texts, {}); }
     int Unexpected() const { return m_nUnexpected; }
     bool AllAnswered() const { return m_steps.empty(); }
 
 private:
-    static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK OnTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD);
+    static ModalAnswers*& Current() {
+        thread_local ModalAnswers* pCurrent = nullptr;
+        return pCurrent;
+    }
+    static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam) {
+        HWND hWnd = reinterpret_cast<HWND>(wParam);
+        wchar_t szClass[16] = {};
+        GetClassNameW(hWnd, szClass, 16);
+        // Activation comes once the window is complete, and again after a box over it closed.
+        // The step runs from the window's own loop, not from inside its activation.
+        if (Current() && nCode == HCBT_ACTIVATE && wcscmp(szClass, L"#32770") == 0 &&
+            Current()->m_seen.insert(hWnd).second)
+            SetTimer(hWnd, 1, 0, OnTimer);
+        return CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static void CALLBACK OnTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD) {
+        KillTimer(hWnd, idEvent);
+        ModalAnswers* self = Current();
+        if (self && self->m_steps.empty()) {
+            ++self->m_nUnexpected;
+            self->m_texts.push_back(BoxText(hWnd));
+            PostMessageW(hWnd, WM_CLOSE, 0, 0);
+        } else if (self) {
+            const Step step = std::move(self->m_steps.front());
+            self->m_steps.pop_front();
+            step(hWnd);
+        }
+    }
 
-    HHOOK m_hHook = nullptr;
+    HHOOK m_hHook;
     std::deque<Step> m_steps;
     std::set<HWND> m_seen;
     std::vector<std::wstring> m_texts;
     int m_nUnexpected = 0;
 };
-
-// A message box's text.
-std::wstring BoxText(HWND hBox);
-// A click on the dialog's button, as the user's click arrives: posted.
-void PressButton(HWND hDialog, int nButton);
