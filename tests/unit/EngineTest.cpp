@@ -17,7 +17,7 @@ CString KeyText(unsigned nModifiers, unsigned nVirtKey) {
     return text;
 }
 
-TEST(KeyNames, OnlyNamedKeysCanBeBound) {
+TEST(KeyNames, OnlyNamedKeysCanBeBoundAndTheirTextsAndEncodingsAreFixed) {
     int nNamed = 0;
     for (unsigned vk = 0; vk < 256; ++vk)
         nNamed += GetKeyName(vk) != nullptr;
@@ -27,9 +27,7 @@ TEST(KeyNames, OnlyNamedKeysCanBeBound) {
         EXPECT_FALSE(FormatKeyText(MOD_CONTROL, vk, untouched)) << "vk " << vk;
         EXPECT_STREQ(untouched, L"before");
     }
-}
 
-TEST(KeyNames, ModifiersGoBeforeTheNameInAFixedOrder) {
     // The order with every modifier is checked through the list's rows.
     EXPECT_STREQ(KeyText(0, VK_F1 + 4), L"F5");
     EXPECT_STREQ(KeyText(MOD_SHIFT | MOD_CONTROL, VK_NEXT), L"Shift + Ctrl + Page Down");
@@ -38,9 +36,8 @@ TEST(KeyNames, ModifiersGoBeforeTheNameInAFixedOrder) {
     // Bits above MOD_WIN come only from storage and show nowhere.
     EXPECT_STREQ(KeyText(0xF0 | MOD_ALT, VK_INSERT), L"Alt + Insert");
     EXPECT_STREQ(KeyText(MOD_CONTROL, VK_OEM_AUTO), KeyText(MOD_CONTROL, VK_OEM_ENLW));
-}
 
-TEST(KeyNames, TheEncodingsConvertBothWaysWithAltAndShiftSwapped) {
+    // The editor's flags and the registration bits swap Alt and Shift.
     EXPECT_EQ(HotKeyFlagsToModifiers(HOTKEYF_ALT | HOTKEYF_EXT | 0xF0, 0), unsigned(MOD_ALT));
     EXPECT_EQ(HotKeyFlagsToModifiers(HOTKEYF_SHIFT, 1), unsigned(MOD_SHIFT | MOD_WIN));
     for (unsigned nModifiers = 0; nModifiers <= 0xF; ++nModifiers) {

@@ -62,7 +62,7 @@ protected:
     }
 };
 
-TEST_F(Editor, TakesWhatIsEnteredAndOpensAgainWithItsValues) {
+TEST_F(Editor, TakesWhatIsEnteredOpensAgainWithItsValuesAndRefusesWhatIsMissing) {
     CShortcutDlg dlg;
     std::wstring layout;
     m_answers.Then([&](HWND hDlg) {
@@ -106,10 +106,9 @@ TEST_F(Editor, TakesWhatIsEnteredAndOpensAgainWithItsValues) {
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(argumentsEnabled, L"10100");
     EXPECT_EQ(Accepted(dlg), L"45|9|0||3|-x");
-}
 
-TEST_F(Editor, AMissingKeyOrPathIsRefusedKeepingEveryInput) {
-    CShortcutDlg dlg;
+    // A missing key or path is refused, every input kept.
+    CShortcutDlg refusing;
     m_answers.Then([&](HWND hDlg) {
         m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK); // neither key nor path
@@ -127,7 +126,7 @@ TEST_F(Editor, AMissingKeyOrPathIsRefusedKeepingEveryInput) {
         EXPECT_EQ(Shown(hDlg), L"0|C:\\|-x|1|1006");
         PressButton(hDlg, IDCANCEL);
     });
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(IDCANCEL, refusing.DoModal());
     const std::wstring noKey = L"キーが設定されていません。";
     EXPECT_EQ(m_answers.TakeTexts(),
               (std::vector<std::wstring>{

@@ -18,7 +18,9 @@ HWND IconWindow(HWND hFrame) {
     return TrayIconPresent(hFrame, kTrayIconId) && icons.size() == 1 ? icons[0] : nullptr;
 }
 
-TEST_F(MainFrame, LivesInTheNotificationAreaAndShowsTheWindowFromThere) {
+TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItEnds) {
+    Stored::PutCount(1);
+    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
     EXPECT_FALSE(IsWindowVisible(Frame()));
     EXPECT_NE(IconWindow(Frame()), nullptr);
@@ -50,10 +52,9 @@ TEST_F(MainFrame, LivesInTheNotificationAreaAndShowsTheWindowFromThere) {
               std::vector<std::wstring>{
                   std::wstring(szHelp) +
                   L"\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。"});
-}
 
-TEST_F(MainFrame, TheIconShowsWhetherHotKeysWorkAndComesBackWithTheNotificationArea) {
-    ASSERT_TRUE(Start());
+    // The icon's picture shows whether hot keys work, seen on the screen.
+    ShowWindow(Frame(), SW_HIDE);
     HWND hIcon = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (hIcon = IconWindow(Frame())) != nullptr; }));
     const std::vector<COLORREF> enabled = ScreenPixels(hIcon);
@@ -73,12 +74,8 @@ TEST_F(MainFrame, TheIconShowsWhetherHotKeysWorkAndComesBackWithTheNotificationA
     // Wine paints a new picture over the old one, so the enabled one no longer shows alone.
     Command(ID_HOTKEYS_ENABLE);
     EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(hIcon) != disabled; }));
-}
 
-TEST_F(MainFrame, EveryWayOfClosingAsksAndOnlyYesEnds) {
-    Stored::PutCount(1);
-    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
-    ASSERT_TRUE(Start());
+    // Every way of closing asks first, and only yes ends.
     m_answers.Answer(IDNO).Answer(IDNO).Answer(IDNO);
     SendMessageW(Frame(), WM_SYSCOMMAND, SC_CLOSE, 0);
     Command(ID_APP_EXIT);
