@@ -75,6 +75,9 @@ TEST_F(EndToEnd, StartsHiddenWithItsIconAndASecondCopyEndsAtOnce) {
     ASSERT_TRUE(second.Start());
     HWND hBox = second.WaitFor(L"#32770");
     EXPECT_EQ(BoxText(hBox), L"Wendrake は既に起動されているので、終了します。");
+    wchar_t szCaption[16] = {};
+    GetWindowTextW(hBox, szCaption, 16);
+    EXPECT_STREQ(szCaption, L"Wendrake") << "the application's name";
     EXPECT_EQ(second.MainFrame(), nullptr);
     PressButton(hBox, IDOK);
     EXPECT_EQ(second.WaitForExit(), std::optional<DWORD>(0));

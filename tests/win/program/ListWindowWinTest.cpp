@@ -65,6 +65,8 @@ TEST_F(ListWindow, EditCommandsFollowTheSelectionAndAClickOnAHeaderSorts) {
     Select({0, 1, 3});
     EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_DELETE), 0u);
     EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), UINT(MF_GRAYED));
+    // Its key does nothing either: an editor would be a window nobody expected.
+    EXPECT_FALSE(Keys(MOD_CONTROL, 'E', [&] { return m_answers.Unexpected() > 0; }));
     EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
     EXPECT_TRUE(Keys(0, VK_DELETE, [&] { return Column(1) == L"C:\\a|C:\\"; }));
     Select({1});
