@@ -35,6 +35,15 @@ INT_PTR CFileDialog::DoModal() {
     ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
     ofn.lpstrDefExt = m_strDefExt.IsEmpty() ? nullptr : static_cast<LPCWSTR>(m_strDefExt);
     ofn.Flags = m_dwFlags;
-    const BOOL bChosen = m_bOpenFileDialog ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+    // The dialog's library is loaded only while it is shown: it brings the printing system with
+    // it, which a resident program should not carry from its start for a dialog seldom opened.
+    HMODULE hComDlg = LoadLibraryW(L"comdlg32.dll");
+    if (!hComDlg)
+        return IDCANCEL;
+    using GetFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+    const auto pfnGetFileName = reinterpret_cast<GetFileNameFn>(reinterpret_cast<void*>(
+        GetProcAddress(hComDlg, m_bOpenFileDialog ? "GetOpenFileNameW" : "GetSaveFileNameW")));
+    const BOOL bChosen = pfnGetFileName && pfnGetFileName(&ofn);
+    FreeLibrary(hComDlg);
     return bChosen ? IDOK : IDCANCEL;
 }
