@@ -5,6 +5,20 @@
 #include <cwchar>
 #include <vector>
 
+namespace {
+
+int FormatInto(wchar_t* pBuffer, size_t nSize, const wchar_t* pszFormat, va_list args) {
+#ifdef _WIN32
+    // The C runtime's own formatter: the C99 one that MinGW substitutes for vswprintf brings a
+    // floating-point formatter with it, and the program formats integers only.
+    return _vsnwprintf(pBuffer, nSize, pszFormat, args);
+#else
+    return vswprintf(pBuffer, nSize, pszFormat, args);
+#endif
+}
+
+} // namespace
+
 int CompareOrdinal(const wchar_t* a, const wchar_t* b) {
     a = a ? a : L"";
     b = b ? b : L"";
@@ -61,7 +75,7 @@ void CString::Format(const wchar_t* pszFormat, ...) {
     for (;;) {
         va_list args;
         va_start(args, pszFormat);
-        const int n = vswprintf(buffer.data(), buffer.size(), pszFormat, args);
+        const int n = FormatInto(buffer.data(), buffer.size(), pszFormat, args);
         va_end(args);
         // A negative result means the buffer was too small (or the format was bad): grow, with
         // a ceiling so that a bad format cannot make us loop forever.
