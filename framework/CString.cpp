@@ -1,6 +1,7 @@
 #include "CString.h"
 
 #include <cstdarg>
+#include <algorithm>
 #include <cstdint>
 #include <cwchar>
 #include <vector>
@@ -32,19 +33,45 @@ int CompareOrdinal(const wchar_t* a, const wchar_t* b) {
     }
 }
 
+CString::CString(const wchar_t* psz) {
+    if (psz)
+        Assign(psz, wcslen(psz));
+}
+
+void CString::Assign(const wchar_t* pch, size_t nLength) {
+    if (nLength == 0) {
+        m_buffer.clear();
+        return;
+    }
+    m_buffer.assign(pch, pch + nLength);
+    m_buffer.push_back(L'\0');
+}
+
+void CString::Append(const wchar_t* pch, size_t nLength) {
+    if (nLength == 0)
+        return;
+    // Built aside: pch may point into this string's own characters.
+    std::vector<wchar_t> joined;
+    joined.reserve(static_cast<size_t>(GetLength()) + nLength + 1);
+    joined.insert(joined.end(), m_buffer.begin(), m_buffer.begin() + GetLength());
+    joined.insert(joined.end(), pch, pch + nLength);
+    joined.push_back(L'\0');
+    m_buffer.swap(joined);
+}
+
 CString& CString::operator+=(const CString& str) {
-    m_str += str.m_str;
+    Append(str, static_cast<size_t>(str.GetLength()));
     return *this;
 }
 
 CString& CString::operator+=(const wchar_t* psz) {
     if (psz)
-        m_str += psz;
+        Append(psz, wcslen(psz));
     return *this;
 }
 
 CString& CString::operator+=(wchar_t ch) {
-    m_str += ch;
+    Append(&ch, 1);
     return *this;
 }
 
@@ -66,8 +93,13 @@ CString operator+(const wchar_t* a, const CString& b) {
     return result;
 }
 
+bool CString::operator==(const CString& other) const {
+    return GetLength() == other.GetLength() &&
+           wmemcmp(*this, other, static_cast<size_t>(GetLength())) == 0;
+}
+
 int CString::Compare(const wchar_t* psz) const {
-    return CompareOrdinal(m_str.c_str(), psz);
+    return CompareOrdinal(*this, psz);
 }
 
 void CString::Format(const wchar_t* pszFormat, ...) {
@@ -80,11 +112,11 @@ void CString::Format(const wchar_t* pszFormat, ...) {
         // A negative result means the buffer was too small (or the format was bad): grow, with
         // a ceiling so that a bad format cannot make us loop forever.
         if (n >= 0 && static_cast<size_t>(n) < buffer.size()) {
-            m_str.assign(buffer.data(), static_cast<size_t>(n));
+            Assign(buffer.data(), static_cast<size_t>(n));
             return;
         }
         if (buffer.size() >= (1u << 20)) {
-            m_str.clear();
+            Empty();
             return;
         }
         buffer.resize(buffer.size() * 4);
@@ -92,13 +124,20 @@ void CString::Format(const wchar_t* pszFormat, ...) {
 }
 
 wchar_t* CString::GetBuffer(int nMinLength) {
-    if (nMinLength > GetLength())
-        m_str.resize(static_cast<size_t>(nMinLength));
-    return &m_str[0];
+    const int nLength = GetLength();
+    // Room past the characters is zeros, so that a caller's text ends where it stops writing.
+    m_buffer.resize(static_cast<size_t>(std::max(nLength, nMinLength)) + 1, L'\0');
+    return m_buffer.data();
 }
 
 void CString::ReleaseBuffer(int nNewLength) {
     if (nNewLength < 0)
-        nNewLength = static_cast<int>(wcsnlen(m_str.c_str(), m_str.size()));
-    m_str.resize(static_cast<size_t>(nNewLength));
+        nNewLength =
+            m_buffer.empty() ? 0 : static_cast<int>(wcsnlen(m_buffer.data(), m_buffer.size() - 1));
+    if (nNewLength == 0) {
+        m_buffer.clear();
+        return;
+    }
+    m_buffer.resize(static_cast<size_t>(nNewLength) + 1, L'\0');
+    m_buffer.back() = L'\0';
 }

@@ -1,18 +1,19 @@
 // A UTF-16 string with value semantics, usable from portable code.
 #pragma once
 
-#include <string>
+#include <cstddef>
+#include <vector>
 
 class CString {
 public:
     CString() = default;
-    CString(const wchar_t* psz) : m_str(psz ? psz : L"") {}
-    CString(const wchar_t* pch, int nLength) : m_str(pch, static_cast<size_t>(nLength)) {}
+    CString(const wchar_t* psz);
+    CString(const wchar_t* pch, int nLength) { Assign(pch, static_cast<std::size_t>(nLength)); }
 
-    int GetLength() const { return static_cast<int>(m_str.size()); }
-    bool IsEmpty() const { return m_str.empty(); }
-    void Empty() { m_str.clear(); }
-    operator const wchar_t*() const { return m_str.c_str(); }
+    int GetLength() const { return m_buffer.empty() ? 0 : static_cast<int>(m_buffer.size() - 1); }
+    bool IsEmpty() const { return GetLength() == 0; }
+    void Empty() { m_buffer.clear(); }
+    operator const wchar_t*() const { return m_buffer.empty() ? L"" : m_buffer.data(); }
 
     CString& operator+=(const CString& str);
     CString& operator+=(const wchar_t* psz);
@@ -23,8 +24,8 @@ public:
 
     // Ordinal comparison of the code units as unsigned numbers: no locale, no case folding.
     int Compare(const wchar_t* psz) const;
-    bool operator==(const CString& other) const { return m_str == other.m_str; }
-    bool operator!=(const CString& other) const { return m_str != other.m_str; }
+    bool operator==(const CString& other) const;
+    bool operator!=(const CString& other) const { return !(*this == other); }
     bool operator==(const wchar_t* psz) const { return Compare(psz) == 0; }
     bool operator!=(const wchar_t* psz) const { return Compare(psz) != 0; }
 
@@ -38,7 +39,14 @@ public:
     void ReleaseBuffer(int nNewLength = -1);
 
 private:
-    std::wstring m_str;
+    // Replaces the text with nLength characters from pch.
+    void Assign(const wchar_t* pch, std::size_t nLength);
+    void Append(const wchar_t* pch, std::size_t nLength);
+
+    // The characters and a terminating zero; no characters at all for the empty string, so that
+    // an empty CString allocates nothing. A vector rather than std::wstring: the library's
+    // compiled wide-string code would come into the exe whole, for the few operations used here.
+    std::vector<wchar_t> m_buffer;
 };
 
 // Compares two zero-terminated strings code unit by code unit, as unsigned numbers.
