@@ -6,20 +6,19 @@ namespace {
 
 using KeyNameTable = std::array<const wchar_t*, 256>;
 
-// Only named keys can be bound. The punctuation names follow the Japanese keyboard layout.
-KeyNameTable BuildKeyNameTable() {
-    static const wchar_t* const kDigits[] = {L"0", L"1", L"2", L"3", L"4",
-                                             L"5", L"6", L"7", L"8", L"9"};
-    static const wchar_t* const kLetters[] = {L"A", L"B", L"C", L"D", L"E", L"F", L"G", L"H", L"I",
-                                              L"J", L"K", L"L", L"M", L"N", L"O", L"P", L"Q", L"R",
-                                              L"S", L"T", L"U", L"V", L"W", L"X", L"Y", L"Z"};
-    static const wchar_t* const kNumPad[] = {L"Num 0", L"Num 1", L"Num 2", L"Num 3", L"Num 4",
-                                             L"Num 5", L"Num 6", L"Num 7", L"Num 8", L"Num 9"};
-    static const wchar_t* const kFunction[] = {L"F1",  L"F2",  L"F3",  L"F4",  L"F5",  L"F6",
-                                               L"F7",  L"F8",  L"F9",  L"F10", L"F11", L"F12",
-                                               L"F13", L"F14", L"F15", L"F16", L"F17", L"F18",
-                                               L"F19", L"F20", L"F21", L"F22", L"F23", L"F24"};
+constexpr const wchar_t* kDigits[] = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
+constexpr const wchar_t* kLetters[] = {L"A", L"B", L"C", L"D", L"E", L"F", L"G", L"H", L"I",
+                                       L"J", L"K", L"L", L"M", L"N", L"O", L"P", L"Q", L"R",
+                                       L"S", L"T", L"U", L"V", L"W", L"X", L"Y", L"Z"};
+constexpr const wchar_t* kNumPad[] = {L"Num 0", L"Num 1", L"Num 2", L"Num 3", L"Num 4",
+                                      L"Num 5", L"Num 6", L"Num 7", L"Num 8", L"Num 9"};
+constexpr const wchar_t* kFunction[] = {
+    L"F1",  L"F2",  L"F3",  L"F4",  L"F5",  L"F6",  L"F7",  L"F8",  L"F9",  L"F10", L"F11", L"F12",
+    L"F13", L"F14", L"F15", L"F16", L"F17", L"F18", L"F19", L"F20", L"F21", L"F22", L"F23", L"F24"};
 
+// Only named keys can be bound. The punctuation names follow the Japanese keyboard layout.
+// Built by the compiler: the table is constant data, with nothing to set up at run time.
+constexpr KeyNameTable BuildKeyNameTable() {
     KeyNameTable table{};
     table[VK_CLEAR] = L"Num 5/";
     table[VK_PAUSE] = L"Pause";
@@ -67,11 +66,12 @@ KeyNameTable BuildKeyNameTable() {
     return table;
 }
 
+constexpr KeyNameTable kKeyNames = BuildKeyNameTable();
+
 } // namespace
 
 const wchar_t* GetKeyName(unsigned nVirtKey) {
-    static const KeyNameTable table = BuildKeyNameTable();
-    return nVirtKey < table.size() ? table[nVirtKey] : nullptr;
+    return nVirtKey < kKeyNames.size() ? kKeyNames[nVirtKey] : nullptr;
 }
 
 bool FormatKeyText(unsigned nModifiers, unsigned nVirtKey, CString& strText) {

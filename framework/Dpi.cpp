@@ -4,9 +4,8 @@ UINT AfxGetDpiForWindow(HWND hWnd) {
     // Looked up at run time: a direct import would keep the program from starting on systems
     // before Windows 10.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto pfnGetDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const auto pfnGetDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (pfnGetDpiForWindow)
         if (const UINT nDpi = pfnGetDpiForWindow(hWnd))
             return nDpi;
