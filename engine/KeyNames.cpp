@@ -78,17 +78,16 @@ bool FormatKeyText(unsigned nModifiers, unsigned nVirtKey, CString& strText) {
     const wchar_t* pszName = GetKeyName(nVirtKey);
     if (!pszName)
         return false;
-    // Each prefix goes in front of what is built so far, so the text reads Win, Shift, Ctrl,
-    // Alt, then the key.
-    CString text(pszName);
-    if (nModifiers & MOD_ALT)
-        text = L"Alt + " + text;
-    if (nModifiers & MOD_CONTROL)
-        text = L"Ctrl + " + text;
-    if (nModifiers & MOD_SHIFT)
-        text = L"Shift + " + text;
+    CString text;
     if (nModifiers & MOD_WIN)
-        text = L"Win + " + text;
+        text += L"Win + ";
+    if (nModifiers & MOD_SHIFT)
+        text += L"Shift + ";
+    if (nModifiers & MOD_CONTROL)
+        text += L"Ctrl + ";
+    if (nModifiers & MOD_ALT)
+        text += L"Alt + ";
+    text += pszName;
     strText = text;
     return true;
 }

@@ -9,6 +9,6 @@ const wchar_t kKeyWord[] = L"Key";
 
 CString ShortcutValueName(int nPosition, const wchar_t* pszWord) {
     CString name;
-    name.Format(L"%.2d ", nPosition);
-    return name + pszWord;
+    name.Format(L"%.2d %ls", nPosition, pszWord);
+    return name;
 }

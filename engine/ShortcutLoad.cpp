@@ -20,8 +20,8 @@ int ShortcutLoad::PositionsToRead(int nStoredCount, int nValuesInSection) {
 
 void ShortcutLoad::Note(const StoredShortcut& entry, AddRefusal refusal, unsigned nError) {
     if (refusal == AddRefusal::None)
-        m_registered.insert(Combination(entry.nKey));
+        m_registered.set(Combination(entry.nKey));
     else if (refusal == AddRefusal::RegistrationRefused && nError == kCombinationTaken &&
-             !m_registered.count(Combination(entry.nKey)))
+             !m_registered.test(Combination(entry.nKey)))
         m_kept.push_back(entry);
 }

@@ -8,7 +8,7 @@
 #include "ShortcutMaker.h"
 #include "StoredShortcut.h"
 
-#include <unordered_set>
+#include <bitset>
 #include <vector>
 
 class ShortcutLoad {
@@ -24,7 +24,8 @@ public:
 
 private:
     // The combinations registered so far, as the system tells them apart: a clash with one of
-    // them is a duplicate entry of the list, not another program's doing.
-    std::unordered_set<unsigned> m_registered;
+    // them is a duplicate entry of the list, not another program's doing. One bit for each
+    // key code and set of modifier keys.
+    std::bitset<0x10000> m_registered;
     std::vector<StoredShortcut> m_kept;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cwchar>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -50,13 +51,18 @@ void CString::Assign(const wchar_t* pch, size_t nLength) {
 void CString::Append(const wchar_t* pch, size_t nLength) {
     if (nLength == 0)
         return;
-    // Built aside: pch may point into this string's own characters.
-    std::vector<wchar_t> joined;
-    joined.reserve(static_cast<size_t>(GetLength()) + nLength + 1);
-    joined.insert(joined.end(), m_buffer.begin(), m_buffer.begin() + GetLength());
-    joined.insert(joined.end(), pch, pch + nLength);
-    joined.push_back(L'\0');
-    m_buffer.swap(joined);
+    if (m_buffer.empty()) {
+        Assign(pch, nLength);
+        return;
+    }
+    // Characters of this string itself are copied first: the insertion may move them.
+    const std::less<const wchar_t*> before;
+    if (!before(pch, m_buffer.data()) && before(pch, m_buffer.data() + m_buffer.size())) {
+        const std::vector<wchar_t> own(pch, pch + nLength);
+        m_buffer.insert(m_buffer.end() - 1, own.begin(), own.end());
+        return;
+    }
+    m_buffer.insert(m_buffer.end() - 1, pch, pch + nLength);
 }
 
 CString& CString::operator+=(const CString& str) {
@@ -103,23 +109,30 @@ int CString::Compare(const wchar_t* psz) const {
 }
 
 void CString::Format(const wchar_t* pszFormat, ...) {
-    std::vector<wchar_t> buffer(64);
+    // Most texts fit the first buffer, on the stack; a longer one is formatted again into a
+    // bigger buffer on the heap.
+    wchar_t szFirst[64];
+    std::vector<wchar_t> larger;
+    wchar_t* pBuffer = szFirst;
+    size_t nSize = sizeof szFirst / sizeof szFirst[0];
     for (;;) {
         va_list args;
         va_start(args, pszFormat);
-        const int n = FormatInto(buffer.data(), buffer.size(), pszFormat, args);
+        const int n = FormatInto(pBuffer, nSize, pszFormat, args);
         va_end(args);
         // A negative result means the buffer was too small (or the format was bad): grow, with
         // a ceiling so that a bad format cannot make us loop forever.
-        if (n >= 0 && static_cast<size_t>(n) < buffer.size()) {
-            Assign(buffer.data(), static_cast<size_t>(n));
+        if (n >= 0 && static_cast<size_t>(n) < nSize) {
+            Assign(pBuffer, static_cast<size_t>(n));
             return;
         }
-        if (buffer.size() >= (1u << 20)) {
+        if (nSize >= (1u << 20)) {
             Empty();
             return;
         }
-        buffer.resize(buffer.size() * 4);
+        larger.resize(nSize * 4);
+        pBuffer = larger.data();
+        nSize = larger.size();
     }
 }
 

@@ -5,7 +5,6 @@
 #include "CWnd.h"
 #include "StandardIds.h"
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -86,9 +85,10 @@ private:
     // The open key of a section, kept open for the next call (a list of entries is read and
     // written one value at a time); nullptr when it does not exist and bCreate is false.
     HKEY SectionKey(LPCWSTR lpszSection, bool bCreate);
-    // Runs access on the section's key, once more on a fresh key when it was deleted meanwhile.
-    LSTATUS WithSectionKey(LPCWSTR lpszSection, bool bCreate,
-                           const std::function<LSTATUS(HKEY)>& access);
+    // Runs access (LSTATUS(HKEY)) on the section's key, once more on a fresh key when it was
+    // deleted meanwhile.
+    template <typename Access>
+    LSTATUS WithSectionKey(LPCWSTR lpszSection, bool bCreate, const Access& access);
     void CloseSectionKey();
     // Whether the message may have changed what idle work shows.
     bool IsIdleMessage(const MSG& msg);

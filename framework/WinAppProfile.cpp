@@ -46,8 +46,8 @@ HKEY CWinApp::SectionKey(LPCWSTR lpszSection, bool bCreate) {
     return hKey;
 }
 
-LSTATUS CWinApp::WithSectionKey(LPCWSTR lpszSection, bool bCreate,
-                                const std::function<LSTATUS(HKEY)>& access) {
+template <typename Access>
+LSTATUS CWinApp::WithSectionKey(LPCWSTR lpszSection, bool bCreate, const Access& access) {
     HKEY hKey = SectionKey(lpszSection, bCreate);
     LSTATUS status = hKey ? access(hKey) : ERROR_FILE_NOT_FOUND;
     // Someone deleted the key while we held it open: a write must not go into the void.
