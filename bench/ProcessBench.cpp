@@ -4,6 +4,7 @@
 
 #include "e2e/ProgramProcess.h"
 #include "engine/KeyNames.h"
+#include "support/MessagePump.h"
 #include "support/ModalAnswers.h"
 #include "support/SyntheticInput.h"
 
@@ -21,11 +22,15 @@ bool CombinationTaken(unsigned nKey) {
     return false;
 }
 
-// Closes the program's main window, answering Wendrake's question with yes.
+// Closes the program's main window, answering Wendrake's question with yes; the reference
+// ends without one.
 bool Close(const ProgramProcess& process) {
     PostMessageW(process.MainFrame(), WM_CLOSE, 0, 0);
-    if (HWND hBox = process.WaitFor(L"#32770", 2000))
-        PressButton(hBox, IDYES);
+    std::vector<HWND> boxes;
+    PumpUntil([&] { return !process.Running() || !(boxes = process.Visible(L"#32770")).empty(); },
+              10000);
+    if (!boxes.empty())
+        PressButton(boxes.front(), IDYES);
     return process.WaitForExit().has_value();
 }
 

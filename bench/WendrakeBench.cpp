@@ -16,7 +16,8 @@ const int kRounds = 15;
 const int kPresses = 40;
 const int kIdleSeconds = 30;
 
-int g_nProblems = 0;
+// Measurements that could not be made, told after the table.
+std::vector<const char*> g_problems;
 
 void Row(const char* pszWhat, double value, double floor, const char* pszUnit, const char* pszFloor,
          double aim) {
@@ -26,8 +27,7 @@ void Row(const char* pszWhat, double value, double floor, const char* pszUnit, c
 }
 
 void Problem(const char* pszWhat) {
-    std::printf("%s\n", pszWhat);
-    ++g_nProblems;
+    g_problems.push_back(pszWhat);
 }
 
 // Wendrake's load of nCount stored shortcuts: its start with them less its start with none.
@@ -95,5 +95,7 @@ int wmain() {
     else
         Problem("Wendrake did not come up for the idle measurement");
     StoreWorkload(0);
-    return g_nProblems == 0 ? 0 : 1;
+    for (const char* pszProblem : g_problems)
+        std::printf("\n%s\n", pszProblem);
+    return g_problems.empty() ? 0 : 1;
 }
