@@ -10,13 +10,14 @@ namespace {
 
 class ListWindow : public ProgramTest {
 protected:
-    // Five rows, on Shift+F1 to Shift+F5, shown and focused for the keyboard.
+    // Five rows, on Shift+F1 to Shift+F5 with arguments 5 to 1, shown and focused for the keyboard.
     void SetUp() override {
         ProgramTest::SetUp();
         Stored::PutCount(5);
         const wchar_t* const names[] = {L"C:\\b", L"C:\\B", L"C:\\a", L"C:\\ａ", L"C:\\"};
         for (int i = 0; i < 5; ++i)
-            Stored::Put(i, names[i], L"", OP_OPEN_FILE, (VK_F1 + i) << 8 | MOD_SHIFT);
+            Stored::Put(i, names[i], std::to_wstring(5 - i).c_str(), OP_OPEN_FILE,
+                        (VK_F1 + i) << 8 | MOD_SHIFT);
         ASSERT_TRUE(Start());
         Command(ID_TRAY_SHOWWINDOW);
         SetForegroundWindow(Frame());
@@ -54,6 +55,7 @@ TEST_F(ListWindow, EditCommandsFollowTheSelectionAndAClickOnAHeaderSorts) {
     // The key column's first click sorts it ascending, whatever the other column did: the rows
     // are back in their first order.
     EXPECT_TRUE(ClickSorts(0, L"C:\\b|C:\\B|C:\\a|C:\\ａ|C:\\"));
+    EXPECT_TRUE(ClickSorts(2, L"C:\\|C:\\ａ|C:\\a|C:\\B|C:\\b"));
 
     HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
     Select({});
@@ -68,7 +70,8 @@ TEST_F(ListWindow, EditCommandsFollowTheSelectionAndAClickOnAHeaderSorts) {
     // Its key does nothing either: an editor would be a window nobody expected.
     EXPECT_FALSE(Keys(MOD_CONTROL, 'E', [&] { return m_answers.Unexpected() > 0; }));
     EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
-    EXPECT_TRUE(Keys(0, VK_DELETE, [&] { return Column(1) == L"C:\\a|C:\\"; }));
+    EXPECT_TRUE(Keys(0, VK_DELETE, [&] { return Column(1) == L"C:\\a|C:\\b"; }));
+    EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:2") << "written at once";
     Select({1});
     EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), 0u);
 
