@@ -99,7 +99,9 @@ TEST_F(Flows, AnEditReplacesTheRowAtTheEndAndARefusedOneNeverLosesTheOriginal) {
 
     // Refused, then cancelled: the original comes back and still launches.
     m_answers.Then(Enter(kCtrlAltO, L"C:\\lost?")).Answer(IDOK).Then(Cancel());
+    Select({1});
     Command(ID_SHORTCUT_EDIT);
+    EXPECT_TRUE(m_answers.AllAnswered());
     EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + F");
     EXPECT_EQ(Cell(-1, 1), recorderPath);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'F'));
@@ -118,6 +120,7 @@ TEST_F(Flows, DroppedFilesAreOfferedOneByOneUntilACancelWhateverTheRows) {
     EXPECT_EQ(GlobalSize(hDrop), 0u) << "the drop handle is released";
     EXPECT_EQ(Cell(-1, 1), L"C:\\first.exe") << "no row limit for drops";
     EXPECT_EQ(Rows(), 302) << "the third is never offered";
+    EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:302") << "written at once";
 
     // A refused file is followed by the next one.
     m_answers.Then(Enter(kCtrlAltE, L"C:\\taken.exe")).Answer(IDOK).Then(Cancel(&shownNext));
