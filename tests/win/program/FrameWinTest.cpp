@@ -18,11 +18,18 @@ HWND IconWindow(HWND hFrame) {
     return TrayIconPresent(hFrame, kTrayIconId) && icons.size() == 1 ? icons[0] : nullptr;
 }
 
+std::wstring WindowText(HWND hWnd) {
+    wchar_t szText[64] = {};
+    GetWindowTextW(hWnd, szText, 64);
+    return szText;
+}
+
 TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItEnds) {
     Stored::PutCount(1);
     Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
     EXPECT_FALSE(IsWindowVisible(Frame()));
+    EXPECT_EQ(WindowText(Frame()), L"Wendrake") << "no document name in the caption";
     EXPECT_NE(IconWindow(Frame()), nullptr);
     EXPECT_EQ(ItemText(Frame(), AFX_IDW_STATUS_BAR), L"ﾚﾃﾞｨ");
     SendMessageW(Frame(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
@@ -35,9 +42,7 @@ TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItE
 
     std::wstring caption;
     m_answers.Then([&](HWND hDlg) {
-        wchar_t szCaption[64] = {};
-        GetWindowTextW(hDlg, szCaption, 64);
-        caption = szCaption;
+        caption = WindowText(hDlg);
         PressButton(hDlg, IDOK);
     });
     Command(ID_APP_ABOUT);
@@ -87,8 +92,15 @@ TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItE
     EXPECT_FALSE(IsWindowVisible(Frame())) << "no leaves it as it was";
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q'));
 
+    // The uninstaller's request to quit ends it without asking, even when the question is open
+    // and gets a no.
     const HWND hFrame = Frame();
-    ASSERT_TRUE(Close(IDYES));
+    m_answers.Then([&](HWND hBox) {
+        SendMessageW(hFrame, RegisterWindowMessageW(L"Wendrake.Quit"), 0, 0);
+        PressButton(hBox, IDNO);
+    });
+    Command(ID_TRAY_EXIT);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }));
     EXPECT_FALSE(IsWindow(hFrame) || TrayIconPresent(hFrame, kTrayIconId));
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q')) << "no hot key outlives it";
     UnregisterHotKey(nullptr, 1);
