@@ -46,12 +46,6 @@ TEST(KeyNames, OnlyNamedKeysCanBeBoundAndTheirTextsAndEncodingsAreFixed) {
         ModifiersToHotKeyFlags(nModifiers | 0xF0, wFlags, bWin);
         EXPECT_EQ(HotKeyFlagsToModifiers(wFlags, bWin), nModifiers);
     }
-
-    EXPECT_EQ(PackKey(MOD_CONTROL | MOD_ALT, 0x4E), 19971u);
-    unsigned nModifiers = 0, nVirtKey = 0;
-    UnpackKey(0xABCD4E03, nModifiers, nVirtKey);
-    EXPECT_EQ(nModifiers, 3u);
-    EXPECT_EQ(nVirtKey, 0x4Eu);
 }
 
 const unsigned kTaken = 1409; // ERROR_HOTKEY_ALREADY_REGISTERED
