@@ -90,22 +90,20 @@ int CMainFrame::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
 
 void CMainFrame::ScaleToolBar(UINT nDpi) {
     const UINT nPictureDpi = PictureDpi(nDpi);
-    if (nPictureDpi != 96)
+    if (nPictureDpi != m_nToolBarPictureDpi &&
         m_wndToolBar.SetPictures(PictureId(IDR_MAINFRAME, IDB_TOOLBAR_AT, nPictureDpi),
-                                 AfxScaleForDpi(16, nPictureDpi), AfxScaleForDpi(15, nPictureDpi));
+                                 AfxScaleForDpi(16, nPictureDpi), AfxScaleForDpi(15, nPictureDpi)))
+        m_nToolBarPictureDpi = nPictureDpi;
     RecalcLayout();
 }
 
 LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     const UINT nDpi = HIWORD(wParam);
     const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
-    m_wndToolBar.SetPictures(PictureId(IDR_MAINFRAME, IDB_TOOLBAR_AT, PictureDpi(nDpi)),
-                             AfxScaleForDpi(16, PictureDpi(nDpi)),
-                             AfxScaleForDpi(15, PictureDpi(nDpi)));
     SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top,
                  pSuggested->right - pSuggested->left, pSuggested->bottom - pSuggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    RecalcLayout();
+    ScaleToolBar(nDpi);
     if (CWendrakeView* pView = View())
         pView->ScaleToDpi(nDpi);
     return 0;

@@ -52,9 +52,10 @@ private:
     CMenu m_menuTray;
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
-    bool m_bAsking = false;        // the close confirmation is open
-    bool m_bCloseWaiting = false;  // a close waits for the view's load or editing to end
-    bool m_bQuitRequested = false; // ending without the question, as the uninstaller asks
+    UINT m_nToolBarPictureDpi = 96; // what its pictures are drawn for; LoadToolBar brings 96
+    bool m_bAsking = false;         // the close confirmation is open
+    bool m_bCloseWaiting = false;   // a close waits for the view's load or editing to end
+    bool m_bQuitRequested = false;  // ending without the question, as the uninstaller asks
 
     DECLARE_MESSAGE_MAP()
 };
