@@ -28,7 +28,8 @@ BOOL CWendrakeApp::InitInstance() {
         return FALSE;
     }
 
-    // The shell's folder dialog needs COM, apartment-threaded, on this thread.
+    // The shell needs COM, apartment-threaded, on this thread: for its folder dialog, and for
+    // the targets whose opening goes through a shell extension.
     m_bComInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     // The profile must be set before the view loads the shortcuts from it.
     SetRegistryKey(L"Orlam Software");

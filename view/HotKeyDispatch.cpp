@@ -33,8 +33,9 @@ LRESULT CWendrakeView::OnHotKey(WPARAM wParam, LPARAM) {
         return 0;
     // Copies: the shell may run messages while it works (its own boxes, DDE), and a Delete or a
     // quit among them would free the record.
-    const CString strFileName = GetShortcutRecord(nIndex)->m_strFileName;
-    const LaunchCommand command = MakeLaunchCommand(*GetShortcutRecord(nIndex));
+    const ShortcutRecord& record = *GetShortcutRecord(nIndex);
+    const CString strFileName = record.m_strFileName;
+    const LaunchCommand command = MakeLaunchCommand(record);
     if (!command.bLaunch)
         return 0;
 
