@@ -16,13 +16,7 @@ mkdir -p "$stage"
 for file in "$root"/help/*.{hhp,hhc,hhk,htm,css}; do
     sed 's/charset=utf-8/charset=Shift_JIS/' "$file" | iconv -f UTF-8 -t CP932 >"$stage/${file##*/}"
 done
-cp "$root/docs/screenshot.png" "$stage/"
-# The editor's picture is taken once it exists; until then its page goes without it.
-if [ -f "$root/docs/editor.png" ]; then
-    cp "$root/docs/editor.png" "$stage/"
-else
-    sed -i '/src="editor.png"/d' "$stage"/*.htm
-fi
+cp "$root/docs/screenshot.png" "$root/docs/editor.png" "$stage/"
 
 (cd "$stage" && chmcmd --html-scan Wendrake.hhp) >"$stage/chmcmd.log" 2>&1 || {
     cat "$stage/chmcmd.log" >&2
