@@ -6,17 +6,12 @@
 #include "engine/KeyNames.h"
 #include "engine/ProfileNames.h"
 #include "support/ModalAnswers.h"
+#include "support/StoredShortcuts.h"
 
 #include <commctrl.h>
 
 #include <memory>
 #include <string>
-
-namespace {
-
-const wchar_t kSection[] = L"Software\\Orlam Software\\Wendrake\\ShortCuts";
-
-} // namespace
 
 double LoadFloorMs(int nCount) {
     // The value names are made beforehand: the floor holds the calls alone.
@@ -32,7 +27,7 @@ double LoadFloorMs(int nCount) {
 
     const double t0 = NowMs();
     HKEY hKey = nullptr;
-    RegOpenKeyExW(HKEY_CURRENT_USER, kSection, 0, KEY_READ, &hKey);
+    RegOpenKeyExW(HKEY_CURRENT_USER, Stored::kSection, 0, KEY_READ, &hKey);
     DWORD dwStored = 0;
     read(hKey, kShortcutCount, &dwStored, sizeof dwStored);
     for (int i = 0; i < nCount; ++i) {

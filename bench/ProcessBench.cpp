@@ -4,6 +4,7 @@
 
 #include "e2e/ProgramProcess.h"
 #include "engine/KeyNames.h"
+#include "support/BesideThisExe.h"
 #include "support/MessagePump.h"
 #include "support/ModalAnswers.h"
 #include "support/SyntheticInput.h"
@@ -69,13 +70,6 @@ double ThreadsCpuMs(DWORD dwProcessId) {
 
 } // namespace
 
-std::wstring BenchProgramPath(const wchar_t* pszName) {
-    wchar_t szPath[MAX_PATH];
-    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    *wcsrchr(szPath, L'\\') = L'\0';
-    return std::wstring(szPath) + L"\\" + pszName;
-}
-
 std::optional<StartRun> StartAndClose(const std::wstring& program, int nStored) {
     ProgramProcess process(program);
     const double t0 = NowMs();
@@ -107,14 +101,14 @@ std::optional<double> IdleCpuMs(int nStored, int nSeconds) {
 std::optional<PressRun> MeasurePressToLaunch(int nStored, int nPresses) {
     const wchar_t kEventName[] = L"WendrakeBenchLaunched";
     HANDLE hLaunched = CreateEventW(nullptr, FALSE, FALSE, kEventName);
-    const std::wstring target = BenchProgramPath(L"LaunchTarget.exe");
+    const std::wstring target = BesideThisExe(L"LaunchTarget.exe");
     StoreWorkload(nStored, target.c_str(), kEventName);
     // The floor's combination is the next one, which Wendrake does not hold.
     unsigned nModifiers[2] = {}, nVirtKey[2] = {};
     UnpackKey(WorkloadKey(nStored - 1), nModifiers[0], nVirtKey[0]);
     UnpackKey(WorkloadKey(nStored), nModifiers[1], nVirtKey[1]);
 
-    ProgramProcess wendrake, floor(BenchProgramPath(L"HotKeyFloor.exe"));
+    ProgramProcess wendrake, floor(BesideThisExe(L"HotKeyFloor.exe"));
     std::optional<PressRun> result;
     if (StartWendrake(wendrake, nStored) &&
         floor.Start(std::to_wstring(nModifiers[1]) + L" " + std::to_wstring(nVirtKey[1]) + L" \"" +

@@ -4,9 +4,6 @@
 #include <optional>
 #include <string>
 
-// A program built beside the benchmark.
-std::wstring BenchProgramPath(const wchar_t* pszName);
-
 struct StartRun {
     double startMs; // from process creation until it first waits for input
     double peakMB;  // its peak working set by then

@@ -6,6 +6,7 @@
 #include "ProcessBench.h"
 
 #include "e2e/ProgramProcess.h"
+#include "support/BesideThisExe.h"
 
 #include <cstdio>
 
@@ -54,7 +55,7 @@ int wmain() {
     LoadRow(1680, "Load of 1,680 stored shortcuts");
 
     // Starts alternate: the reference, Wendrake with none stored, with 301, and the load floor.
-    const std::wstring reference = BenchProgramPath(L"TrayReference.exe");
+    const std::wstring reference = BesideThisExe(L"TrayReference.exe");
     std::vector<double> referenceMs, emptyMs, extraMs, floorMs, referenceMB, fullMB;
     for (int round = 0; round < kRounds; ++round) {
         StoreWorkload(0);

@@ -1,16 +1,13 @@
 #include "ProgramProcess.h"
 
+#include "support/BesideThisExe.h"
 #include "support/MessagePump.h"
 #include "support/NotificationArea.h"
 
 #include <shellapi.h>
 
 std::wstring WendrakePath() {
-    wchar_t szPath[MAX_PATH];
-    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    for (int i = 0; i < 2; ++i)
-        *wcsrchr(szPath, L'\\') = L'\0';
-    return std::wstring(szPath) + L"\\Wendrake.exe";
+    return BesideThisExe(L"Wendrake.exe", 1);
 }
 
 ProgramProcess::~ProgramProcess() {

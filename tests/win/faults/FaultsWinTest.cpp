@@ -11,16 +11,13 @@ namespace {
 
 using Faults = ProgramTest;
 
-const wchar_t kSection[] = L"Software\\Orlam Software\\Wendrake\\ShortCuts";
-
 TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
     // A count far beyond the entries there are, and values of the wrong kind.
     Stored::PutCount(0x7FFFFFFF);
     Stored::Put(0, L"C:\\good", L"", OP_OPEN_FILE, 'G' << 8 | MOD_ALT);
     Stored::Put(1, L"C:\\text key", L"", OP_OPEN_FILE, 0);
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSection, L"01 Key", REG_SZ, L"19971", 12);
-    const DWORD dwNumber = 5;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSection, L"02 FileName", REG_DWORD, &dwNumber, 4);
+    Stored::PutText(L"01 Key", L"19971");
+    Stored::PutNumber(L"02 FileName", 5);
     // Positions beyond the number of values the section holds cannot have entries: the broken
     // ones and the absent ones up to there get a message each, nothing beyond.
     for (int i = 0; i < 9; ++i)
@@ -33,7 +30,7 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
 
     // A count of the wrong kind is no count.
     Stored::RemoveAll();
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSection, kShortcutCount, REG_SZ, L"3", 4);
+    Stored::PutText(kShortcutCount, L"3");
     Stored::Put(0, L"C:\\good", L"", OP_OPEN_FILE, 'G' << 8 | MOD_ALT);
     ASSERT_TRUE(Start());
     EXPECT_EQ(Rows(), 0);

@@ -48,14 +48,11 @@ TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItE
     Command(ID_APP_ABOUT);
     EXPECT_EQ(caption, L"Wendrakeのﾊﾞｰｼﾞｮﾝ情報");
     // The tests have no help file beside them: the user is told so.
-    wchar_t szHelp[MAX_PATH];
-    GetModuleFileNameW(nullptr, szHelp, MAX_PATH);
-    wcscpy(wcsrchr(szHelp, L'\\') + 1, L"Wendrake.chm");
     m_answers.Answer(IDOK);
     Command(ID_HELP);
     EXPECT_EQ(m_answers.TakeTexts(),
               std::vector<std::wstring>{
-                  std::wstring(szHelp) +
+                  BesideThisExe(L"Wendrake.chm") +
                   L"\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。"});
 
     // The icon's picture shows whether hot keys work, seen on the screen.

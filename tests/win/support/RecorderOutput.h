@@ -3,6 +3,7 @@
 // process started from here inherits).
 #pragma once
 
+#include "BesideThisExe.h"
 #include "MessagePump.h"
 
 #include <windows.h>
@@ -21,10 +22,7 @@ inline const std::wstring g_recorderOutput = [] {
 
 // The recorder beside the test executables, as a full path.
 inline std::wstring RecorderPath() {
-    wchar_t szExe[MAX_PATH];
-    GetModuleFileNameW(nullptr, szExe, MAX_PATH);
-    wcscpy(wcsrchr(szExe, L'\\'), L"\\Recorder.exe");
-    return szExe;
+    return BesideThisExe(L"Recorder.exe");
 }
 
 // Its command line when the shell starts it with the arguments.
