@@ -47,7 +47,8 @@ public:
     CString GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault = nullptr);
     // How many values the section holds; 0 when it does not exist.
     int GetProfileValueCount(LPCWSTR lpszSection);
-    // Create the keys as needed; a NULL string deletes the value instead.
+    // Create the keys as needed; a NULL string deletes the value instead. On failure
+    // GetLastError gives the registry's reason.
     BOOL WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue);
     BOOL WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue);
 
@@ -82,9 +83,9 @@ public:
 private:
     // HKCU-relative path of a section's key.
     CString SectionKeyPath(LPCWSTR lpszSection) const;
-    // The open key of a section, kept open for the next call (a list of entries is read and
-    // written one value at a time); nullptr when it does not exist and bCreate is false.
-    HKEY SectionKey(LPCWSTR lpszSection, bool bCreate);
+    // The open key of a section in hKey, kept open for the next call (a list of entries is read
+    // and written one value at a time); the registry's status when it cannot be opened.
+    LSTATUS SectionKey(LPCWSTR lpszSection, bool bCreate, HKEY& hKey);
     // Runs access (LSTATUS(HKEY)) on the section's key, once more on a fresh key when it was
     // deleted meanwhile.
     template <typename Access>

@@ -7,6 +7,15 @@ namespace {
 
 const wchar_t kRecentFileSection[] = L"Recent File List";
 
+// A write's result as the profile functions give it, with the reason of a failure kept for
+// GetLastError.
+BOOL WriteResult(LSTATUS status) {
+    if (status == ERROR_SUCCESS)
+        return TRUE;
+    SetLastError(static_cast<DWORD>(status));
+    return FALSE;
+}
+
 } // namespace
 
 void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey) {
@@ -26,35 +35,42 @@ void CWinApp::CloseSectionKey() {
     m_strOpenSection.Empty();
 }
 
-HKEY CWinApp::SectionKey(LPCWSTR lpszSection, bool bCreate) {
+LSTATUS CWinApp::SectionKey(LPCWSTR lpszSection, bool bCreate, HKEY& hKey) {
+    hKey = nullptr;
     if (!m_pszRegistryKey)
-        return nullptr;
-    if (m_hOpenSection && m_strOpenSection == lpszSection)
-        return m_hOpenSection;
+        return ERROR_FILE_NOT_FOUND;
+    if (m_hOpenSection && m_strOpenSection == lpszSection) {
+        hKey = m_hOpenSection;
+        return ERROR_SUCCESS;
+    }
     CloseSectionKey();
     const CString path = SectionKeyPath(lpszSection);
-    HKEY hKey = nullptr;
     // Reads do not create a missing key.
     const LSTATUS status =
         bCreate ? RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_READ | KEY_WRITE,
                                   nullptr, &hKey, nullptr)
                 : RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ | KEY_WRITE, &hKey);
-    if (status != ERROR_SUCCESS)
-        return nullptr;
+    if (status != ERROR_SUCCESS) {
+        hKey = nullptr;
+        return status;
+    }
     m_hOpenSection = hKey;
     m_strOpenSection = lpszSection;
-    return hKey;
+    return ERROR_SUCCESS;
 }
 
 template <typename Access>
 LSTATUS CWinApp::WithSectionKey(LPCWSTR lpszSection, bool bCreate, const Access& access) {
-    HKEY hKey = SectionKey(lpszSection, bCreate);
-    LSTATUS status = hKey ? access(hKey) : ERROR_FILE_NOT_FOUND;
+    HKEY hKey = nullptr;
+    LSTATUS status = SectionKey(lpszSection, bCreate, hKey);
+    if (status == ERROR_SUCCESS)
+        status = access(hKey);
     // Someone deleted the key while we held it open: a write must not go into the void.
     if (status == ERROR_KEY_DELETED) {
         CloseSectionKey();
-        hKey = SectionKey(lpszSection, bCreate);
-        status = hKey ? access(hKey) : ERROR_FILE_NOT_FOUND;
+        status = SectionKey(lpszSection, bCreate, hKey);
+        if (status == ERROR_SUCCESS)
+            status = access(hKey);
     }
     return status;
 }
@@ -105,10 +121,10 @@ CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWST
 
 BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue) {
     const DWORD dwValue = static_cast<DWORD>(nValue);
-    return WithSectionKey(lpszSection, true, [&](HKEY hKey) {
-               return RegSetValueExW(hKey, lpszEntry, 0, REG_DWORD,
-                                     reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
-           }) == ERROR_SUCCESS;
+    return WriteResult(WithSectionKey(lpszSection, true, [&](HKEY hKey) {
+        return RegSetValueExW(hKey, lpszEntry, 0, REG_DWORD,
+                              reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
+    }));
 }
 
 BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue) {
@@ -119,7 +135,8 @@ BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR
         return RegSetValueExW(hKey, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
                               cbData);
     });
-    return status == ERROR_SUCCESS || (!lpszValue && status == ERROR_FILE_NOT_FOUND);
+    // Deleting what is not there leaves the profile as asked.
+    return WriteResult(!lpszValue && status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status);
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
