@@ -213,6 +213,10 @@ void CMainFrame::OnClose() {
         if (nAnswer == IDNO && !m_bQuitRequested)
             return;
     }
+    // The view writes the list again as it goes; a profile that cannot take it is told now,
+    // while a box can still be shown.
+    if (pView)
+        pView->StoreShortcuts();
     CFrameWnd::OnClose();
 }
 

@@ -1,8 +1,10 @@
-// What the load keeps of the stored list besides the rows it registers. An entry that another
-// program's hot key stopped (a passing clash, typically at logon) is kept, to be written back
-// after the rows and tried again at the next start. Every other refusal drops the entry after
-// its message: a key without a name, used-up ids, or a second entry for a combination the list
-// itself holds would otherwise come back with its message at every start.
+// What is kept of the stored list besides the rows it registers. An entry that another
+// program's hot key stopped at the load (a passing clash, typically at logon) is kept, to be
+// written back after the rows and tried again at the next start. Every other refusal at the load
+// drops the entry after its message: a key without a name, used-up ids, or a second entry for a
+// combination the list itself holds would otherwise come back with its message at every start.
+// A shortcut that was stored and registered but cannot be registered again during the run (the
+// original of a cancelled edit) is kept whatever the reason: it was fine before.
 #pragma once
 
 #include "ShortcutMaker.h"
@@ -20,6 +22,7 @@ public:
 
     // The outcome of adding one stored entry, in stored order.
     void Note(const StoredShortcut& entry, AddRefusal refusal, unsigned nError);
+    void Keep(const StoredShortcut& entry) { m_kept.push_back(entry); }
     const std::vector<StoredShortcut>& Kept() const { return m_kept; }
 
 private:

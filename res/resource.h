@@ -61,6 +61,7 @@
 #define IDS_CHOOSE_FOLDER 2011
 #define IDS_ROW_NOT_ADDED 2020
 #define IDS_LIST_FULL 2021
+#define IDS_PROFILE_NOT_WRITTEN 2022
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

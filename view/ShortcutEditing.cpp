@@ -45,7 +45,7 @@ void CWendrakeView::OnShortcutAdd() {
     CShortcutDlg dlg;
     while (dlg.DoModal() == IDOK) {
         if (AddFromEditor(dlg)) {
-            WriteShortcuts();
+            StoreShortcuts();
             break;
         }
     }
@@ -75,19 +75,27 @@ void CWendrakeView::EditShortcut(int nItem) {
     BeginBusy();
     // Until the user confirms, the shortcut stays registered and keeps working.
     if (dlg.DoModal() == IDOK) {
+        // The row may have been sorted elsewhere meanwhile; gone, it was deleted on purpose.
         const int nNow = FindShortcutById(original.m_nId);
-        if (nNow != -1)
+        if (nNow != -1) {
             RemoveShortcut(nNow);
+            m_editedOriginal = StoredShortcut::From(original);
+        }
         // Refused values reopen the editor, as an add does; a cancel then brings the original
-        // back, at the end of the list, rather than losing it.
+        // back, at the end of the list, rather than losing it. When even that is refused, the
+        // original stays stored for the next start, as an entry held by another program at
+        // the load does.
         while (!AddFromEditor(dlg)) {
             if (dlg.DoModal() != IDOK) {
-                AddShortcut(original.m_nOperation, original.m_strFileName, original.m_strParameter,
-                            original.m_nModifiers, original.m_nVirtKey);
+                if (m_editedOriginal && !AddShortcut(original.m_nOperation, original.m_strFileName,
+                                                     original.m_strParameter, original.m_nModifiers,
+                                                     original.m_nVirtKey))
+                    m_load.Keep(*m_editedOriginal);
                 break;
             }
         }
-        WriteShortcuts();
+        m_editedOriginal.reset();
+        StoreShortcuts();
     }
     EndBusy();
 }
@@ -95,7 +103,6 @@ void CWendrakeView::EditShortcut(int nItem) {
 void CWendrakeView::OnDropFiles(HDROP hDropInfo) {
     BeginBusy();
     const UINT nFiles = DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
-    bool bChanged = false;
     bool bCancelled = false;
     for (UINT i = 0; i < nFiles && !bCancelled; ++i) {
         // Asked for its length first: a name may be longer than MAX_PATH.
@@ -105,16 +112,15 @@ void CWendrakeView::OnDropFiles(HDROP hDropInfo) {
         strName.ReleaseBuffer();
         CShortcutDlg dlg;
         dlg.SetFileName(strName);
-        // A cancel ends the whole drop; a refused file is followed by the next one.
-        if (dlg.DoModal() == IDOK)
-            bChanged |= AddFromEditor(dlg);
-        else
+        // A cancel ends the whole drop; a refused file is followed by the next one. Each file
+        // taken is stored at once, whatever becomes of the files after it.
+        if (dlg.DoModal() != IDOK)
             bCancelled = true;
+        else if (AddFromEditor(dlg))
+            StoreShortcuts();
     }
     if (!bCancelled)
         Default();
     DragFinish(hDropInfo);
-    if (bChanged)
-        WriteShortcuts();
     EndBusy();
 }

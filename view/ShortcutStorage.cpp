@@ -2,7 +2,11 @@
 // the view goes.
 #include "engine/ProfileNames.h"
 #include "engine/ShortcutSave.h"
+#include "framework/AfxMessageBox.h"
 #include "framework/CWinApp.h"
+#include "framework/ResourceString.h"
+#include "framework/SystemErrorText.h"
+#include "res/resource.h"
 #include "view/WendrakeView.h"
 
 void CWendrakeView::LoadShortcuts() {
@@ -31,21 +35,40 @@ void CWendrakeView::LoadShortcuts() {
     EndBusy();
 }
 
-void CWendrakeView::WriteShortcuts() {
+DWORD CWendrakeView::WriteShortcuts() {
     // Without a load the empty list says nothing about what is stored: keep it as it is.
     if (!m_bLoaded)
-        return;
+        return ERROR_SUCCESS;
     const CListCtrl list = GetListCtrl();
     std::vector<StoredShortcut> rows;
     for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL))
         rows.push_back(StoredShortcut::From(*GetShortcutRecord(i)));
+    // Out of the list only while its edit runs; stored until the edit has ended.
+    if (m_editedOriginal)
+        rows.push_back(*m_editedOriginal);
     CWinApp* pApp = AfxGetApp();
     for (const ProfileValue& value : PlanSave(rows, m_load.Kept())) {
-        if (value.bText)
-            pApp->WriteProfileString(kShortcutSection, value.strName, value.strText);
-        else
-            pApp->WriteProfileInt(kShortcutSection, value.strName, value.nNumber);
+        const BOOL bWritten =
+            value.bText ? pApp->WriteProfileString(kShortcutSection, value.strName, value.strText)
+                        : pApp->WriteProfileInt(kShortcutSection, value.strName, value.nNumber);
+        if (!bWritten)
+            return GetLastError();
     }
+    return ERROR_SUCCESS;
+}
+
+void CWendrakeView::StoreShortcuts() {
+    const DWORD dwError = WriteShortcuts();
+    if (dwError == ERROR_SUCCESS)
+        return;
+    CString text;
+    text.Format(AfxLoadString(IDS_PROFILE_NOT_WRITTEN), static_cast<int>(dwError));
+    const CString reason = AfxGetSystemErrorText(dwError);
+    if (!reason.IsEmpty())
+        text += L"\n" + reason;
+    BeginBusy();
+    AfxMessageBox(text, MB_OK, 0);
+    EndBusy();
 }
 
 void CWendrakeView::SaveShortcuts() {

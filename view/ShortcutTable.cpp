@@ -104,7 +104,7 @@ void CWendrakeView::DeleteSelectedShortcuts() {
     }
     // Written at once, so that a crash or a kill loses nothing.
     if (bRemoved)
-        WriteShortcuts();
+        StoreShortcuts();
 }
 
 void CWendrakeView::SelectAllShortcuts() {

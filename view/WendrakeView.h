@@ -7,6 +7,8 @@
 #include "framework/CImageList.h"
 #include "framework/CListView.h"
 
+#include <optional>
+
 // What the view tells the frame it lies in, sent to that frame.
 // The hot keys were switched on or off: the frame shows the matching picture.
 const UINT WM_HOTKEYS_SWITCHED = WM_APP + 101;
@@ -39,9 +41,13 @@ public:
     // While the load or an editing flow runs, its boxes and dialogs let other messages in; a
     // close among them must wait, or the view would be destroyed under it.
     bool IsBusy() const { return m_nBusy > 0; }
-    // Writes the list to the profile, in list order, without changing it: at the end of the
-    // session, when the window is not destroyed, and as part of the save at destruction.
-    void WriteShortcuts();
+    // Writes the list to the profile, in list order, without changing it; 0, or the registry's
+    // reason when a value could not be written. Tells nobody: at the end of the session no box
+    // can be answered, and at destruction none should be open.
+    DWORD WriteShortcuts();
+    // Writes the list after a completed change and at the end, telling the user when the
+    // profile cannot take it; the list stays as it is and the next write tries again.
+    void StoreShortcuts();
     // Column widths and row icons for the window's DPI.
     void ScaleToDpi(UINT nDpi);
 
@@ -83,7 +89,10 @@ private:
     int m_nSortState[6];    // per column: 2 never sorted, 0 ascending, 1 descending
     CImageList m_imageList; // the rows' icons, indexed by operation
     bool m_bEnabled;        // while false, hot-key presses are swallowed
-    ShortcutLoad m_load;    // what the load kept besides the rows
+    ShortcutLoad m_load;    // the stored entries kept besides the rows
+    // The shortcut an edit took out of the list while the editor is open again after a
+    // refusal: still stored, with its old values, until the edit ends.
+    std::optional<StoredShortcut> m_editedOriginal;
     bool m_bLoaded = false; // the save writes nothing unless the load ran
     int m_nBusy = 0;
 
