@@ -3,6 +3,8 @@
 // lost and the user told what they need to know.
 #include "program/ProgramTest.h"
 
+#include "app/MainFrame.h"
+#include "support/NotificationArea.h"
 #include "view/WendrakeView.h"
 
 #include <psapi.h>
@@ -10,6 +12,41 @@
 namespace {
 
 using Faults = ProgramTest;
+
+const WORD kCtrlAltN = MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT);
+const WORD kCtrlAltMenu = MAKEWORD(VK_APPS, HOTKEYF_CONTROL | HOTKEYF_ALT); // has no name
+const std::wstring kUnbindable = L"登録できないキーです。";
+
+// Ctrl+Alt+N launches the recorder, Ctrl+Alt+O is reserved, Ctrl+Alt+P opens a missing file.
+void StoreThree() {
+    Stored::PutCount(3);
+    Stored::Put(0, RecorderPath().c_str(), L"n", OP_OPEN_FILE, 'N' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(1, L"", L"", OP_NONE, 'O' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(2, L"C:\\missing.exe", L"", OP_OPEN_FILE, 'P' << 8 | MOD_CONTROL | MOD_ALT);
+}
+// The stored count and the third entry, as the profile holds them.
+std::wstring CountAndThird() {
+    return Stored::Value(kShortcutCount) + L"|" + Stored::Entry(2);
+}
+std::wstring ThreeEndingWith(const std::wstring& fileName, const wchar_t* pszParameter,
+                             unsigned nVirtKey) {
+    return L"dword:3|sz:" + fileName + L"|sz:" + pszParameter + L"|dword:0|dword:" +
+           std::to_wstring(nVirtKey << 8 | MOD_CONTROL | MOD_ALT);
+}
+std::wstring ThreeEndingWithN() {
+    return ThreeEndingWith(RecorderPath(), L"n", 'N');
+}
+
+// The editor's part that sends the session's end to the frame (the system ends the process
+// after it) and reads what the profile then holds, before it cancels.
+ModalAnswers::Step EndSessionThenCancel(HWND hFrame, std::wstring* pStored) {
+    return [=](HWND hDlg) {
+        Stored::RemoveAll();
+        SendMessageW(hFrame, WM_ENDSESSION, TRUE, 0);
+        *pStored = CountAndThird();
+        PressButton(hDlg, IDCANCEL);
+    };
+}
 
 TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
     // A count far beyond the entries there are, and values of the wrong kind.
@@ -66,23 +103,185 @@ TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
     EXPECT_EQ(launched.find(std::wstring(40, L'x')), std::wstring::npos) << launched;
 }
 
-TEST_F(Faults, UsedUpHotKeyIdsAreToldAndTheProgramKeepsWorking) {
-    Stored::PutCount(1);
-    Stored::Put(0, RecorderPath().c_str(), L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);
+TEST_F(Faults, UsedUpIdsRefuseAnEditAndItsOriginalIsKeptForTheNextStart) {
+    StoreThree();
     ASSERT_TRUE(Start());
     auto* pView = dynamic_cast<CWendrakeView*>(CWnd::FromHandlePermanent(View()));
     ASSERT_NE(pView, nullptr);
     // A run that has added and removed shortcuts for a very long time.
-    for (int i = 1; i <= kLastHotKeyId; ++i) {
+    for (int i = 3; i <= kLastHotKeyId; ++i) {
         ASSERT_TRUE(pView->AddShortcut(OP_NONE, L"", L"", MOD_SHIFT, 'X'));
-        pView->RemoveShortcut(1);
+        pView->RemoveShortcut(3);
     }
-    m_answers.Answer(IDOK);
-    EXPECT_FALSE(pView->AddShortcut(OP_NONE, L"", L"", MOD_SHIFT, 'X'));
+    m_answers.Then(Enter(MAKEWORD('Y', HOTKEYF_CONTROL | HOTKEYF_ALT), L"C:\\y"))
+        .Answer(IDOK)
+        .Then(Cancel())
+        .Answer(IDOK);
+    Select({0});
+    Command(ID_SHORTCUT_EDIT);
     EXPECT_EQ(m_answers.TakeTexts(),
-              std::vector<std::wstring>{L"0xBFFF 個より多くWindowsに登録できません。"});
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
-    EXPECT_NE(TakeLaunch(), L"");
+              std::vector<std::wstring>(2, L"0xBFFF 個より多くWindowsに登録できません。"));
+    EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + P");
+    EXPECT_EQ(CountAndThird(), ThreeEndingWithN());
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'P')) << "the rest keeps working";
+    m_answers.Answer(IDOK);
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }, 10000));
+    EXPECT_EQ(m_answers.TakeTexts().size(), 1u) << "the missing file's launch failure";
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'N'));
+    EXPECT_EQ(TakeLaunch(), Launched(L"n"));
+}
+
+TEST_F(Faults, AnEditsOriginalTakenMeanwhileIsKeptForTheNextStart) {
+    StoreThree();
+    ASSERT_TRUE(Start());
+    // Refused for its key; while the editor is open again, another program takes the
+    // original's combination.
+    m_answers.Then(Enter(kCtrlAltMenu, RecorderPath())).Answer(IDOK).Then([](HWND hDlg) {
+        RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'N');
+        PressButton(hDlg, IDCANCEL);
+    });
+    m_answers.Answer(IDOK);
+    Select({0});
+    Command(ID_SHORTCUT_EDIT);
+    UnregisterHotKey(nullptr, 1);
+    EXPECT_EQ(
+        m_answers.TakeTexts(),
+        (std::vector<std::wstring>{kUnbindable, SystemText(ERROR_HOTKEY_ALREADY_REGISTERED)}));
+    EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + P");
+    EXPECT_EQ(CountAndThird(), ThreeEndingWithN()) << "at once";
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(CountAndThird(), ThreeEndingWithN());
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + P|Ctrl + Alt + N");
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'N'));
+    EXPECT_EQ(TakeLaunch(), Launched(L"n"));
+}
+
+TEST_F(Faults, ASessionEndWhileARefusedEditIsOpenStoresTheOriginal) {
+    StoreThree();
+    ASSERT_TRUE(Start());
+    std::wstring stored;
+    m_answers.Then(Enter(kCtrlAltMenu, RecorderPath())).Answer(IDOK);
+    m_answers.Then(EndSessionThenCancel(Frame(), &stored));
+    Select({0});
+    Command(ID_SHORTCUT_EDIT);
+    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>{kUnbindable});
+    EXPECT_EQ(stored, ThreeEndingWithN()) << "the original with its old values, at the end";
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'N'));
+    EXPECT_EQ(TakeLaunch(), Launched(L"n"));
+}
+
+TEST_F(Faults, ASessionEndDuringAnAddStoresTheListAsItWas) {
+    StoreThree();
+    ASSERT_TRUE(Start());
+    std::wstring stored;
+    m_answers.Then(EndSessionThenCancel(Frame(), &stored));
+    Command(ID_SHORTCUT_ADD);
+    EXPECT_EQ(stored, ThreeEndingWith(L"C:\\missing.exe", L"", 'P'));
+}
+
+TEST_F(Faults, ASessionEndDuringADropStoresTheFilesTakenBeforeIt) {
+    Stored::PutCount(2);
+    Stored::Put(0, L"", L"", OP_NONE, 'O' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(1, L"", L"", OP_NONE, 'P' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
+    std::wstring stored;
+    m_answers.Then(Enter(kCtrlAltN, RecorderPath())).Then(EndSessionThenCancel(Frame(), &stored));
+    Drop({L"C:\\first.exe", L"C:\\second.exe"});
+    EXPECT_EQ(stored, ThreeEndingWith(RecorderPath(), L"", 'N'));
+}
+
+TEST_F(Faults, AnAddWhoseKeyAnotherProgramTookMeanwhileReopensAndACancelChangesNothing) {
+    StoreThree();
+    ASSERT_TRUE(Start());
+    const WORD kCtrlAltQ = MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT);
+    std::wstring shownPath;
+    m_answers.Then([&](HWND hDlg) {
+        RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q');
+        Enter(kCtrlAltQ, L"C:\\q.exe")(hDlg);
+    });
+    m_answers.Answer(IDOK).Then(Cancel(&shownPath));
+    Command(ID_SHORTCUT_ADD);
+    UnregisterHotKey(nullptr, 1);
+    EXPECT_EQ(m_answers.TakeTexts(),
+              std::vector<std::wstring>{SystemText(ERROR_HOTKEY_ALREADY_REGISTERED)});
+    EXPECT_EQ(shownPath, L"C:\\q.exe") << "the editor opens again with what was entered";
+    EXPECT_EQ(Rows(), 3);
+    EXPECT_EQ(CountAndThird(), ThreeEndingWith(L"C:\\missing.exe", L"", 'P'));
+}
+
+TEST_F(Faults, AQuitFromTheNotificationAreaWhileTheEditorIsOpenWaitsForIt) {
+    StoreThree();
+    ASSERT_TRUE(Start());
+    const HWND hFrame = Frame();
+    m_answers.Then([&](HWND hDlg) {
+        SendMessageW(hFrame, WM_COMMAND, ID_TRAY_EXIT, 0);
+        PumpUntil([] { return false; }, 100);
+        EXPECT_TRUE(IsWindow(hDlg)) << "the quit waits for the editor";
+        Enter(kCtrlAltN, L"C:\\edited.exe")(hDlg);
+    });
+    m_answers.Answer(IDYES);
+    Select({0});
+    Command(ID_SHORTCUT_EDIT);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }));
+    EXPECT_EQ(m_answers.TakeTexts(),
+              std::vector<std::wstring>{
+                  L"終了すると、ショートカットキーが有効でなくなりますが、かまいませんか？"});
+    EXPECT_EQ(Stored::Value(kShortcutCount) + L"|" + Stored::Value(2, kFileNameWord),
+              L"dword:3|sz:C:\\edited.exe");
+}
+
+TEST_F(Faults, AProfileThatCannotBeWrittenIsToldAndWrittenAgainAtTheEnd) {
+    StoreThree();
+    ASSERT_TRUE(Start());
+    // The program's key is deleted, and its parent can only take keys that vanish at log-off.
+    Stored::RemoveAll();
+    HKEY hVolatile = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Orlam Software\\Wendrake", 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &hVolatile, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(hVolatile);
+    m_answers.Answer(IDOK);
+    Select({1});
+    Command(ID_SHORTCUT_DELETE);
+    EXPECT_EQ(m_answers.TakeTexts(),
+              std::vector<std::wstring>{
+                  L"ショートカットをレジストリに保存できませんでした。(エラー コード 1021)\n" +
+                  SystemText(ERROR_CHILD_MUST_BE_VOLATILE)});
+    EXPECT_EQ(Column(0), L"Ctrl + Alt + N|Ctrl + Alt + P") << "the list stays as it is";
+    Stored::RemoveAll();
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(Stored::Value(kShortcutCount) + L"|" + Stored::Value(1, kFileNameWord),
+              L"dword:2|sz:C:\\missing.exe");
+}
+
+TEST_F(Faults, ARestartedNotificationAreaGetsTheIconBackWithThePictureOfTheHotKeys) {
+    ASSERT_TRUE(Start());
+    // The picture shows whether hot keys work, seen on the screen (the window hidden, as it
+    // could cover the icon).
+    HWND hIcon = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (hIcon = SoleTrayIconWindow(Frame(), kTrayIconId)); }));
+    const std::vector<COLORREF> enabled = ScreenPixels(hIcon);
+    Command(ID_HOTKEYS_DISABLE);
+    ASSERT_TRUE(PumpUntil([&] { return ScreenPixels(hIcon) != enabled; }));
+    const std::vector<COLORREF> disabled = ScreenPixels(hIcon);
+
+    Command(ID_TRAY_SHOWWINDOW);
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    nid.hWnd = Frame();
+    nid.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &nid));
+    SendMessageW(Frame(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return (hIcon = SoleTrayIconWindow(Frame(), kTrayIconId)); }))
+        << "back, once";
+    ShowWindow(Frame(), SW_HIDE);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(hIcon) == disabled; }));
+    // Wine paints a new picture over the old one, so the enabled one no longer shows alone.
+    Command(ID_HOTKEYS_ENABLE);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(hIcon) != disabled; }));
 }
 
 // What the process holds that could leak: its windows and the handle the next object gets (Wine

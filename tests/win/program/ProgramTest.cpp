@@ -119,3 +119,10 @@ void ProgramTest::StoreRows(int nCount) {
         Stored::Put(i, (L"C:\\" + std::to_wstring(1000 + i)).c_str(), L"", OP_NONE,
                     ('A' + i % 26) << 8 | modifierSets[i / 26]);
 }
+
+std::wstring ProgramTest::SystemText(DWORD dwError) {
+    wchar_t szText[512] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, dwError, 0, szText, 512, nullptr);
+    std::wstring text = szText;
+    return text.substr(0, text.find_last_not_of(L"\r\n") + 1);
+}

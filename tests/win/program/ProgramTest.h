@@ -33,6 +33,8 @@ public:
                                     std::wstring* pShownPath = nullptr, WORD* pShownKey = nullptr);
     // An editor's part: Cancel, keeping the path it showed.
     static ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr);
+    // The system's text for an error, as the program shows it.
+    static std::wstring SystemText(DWORD dwError);
     // Stored rows doing nothing for C:\1000, C:\1001, ..., on letters with every set of
     // modifiers but Ctrl and Ctrl+Alt, which the program's own keys and the tests' use.
     static void StoreRows(int nCount);

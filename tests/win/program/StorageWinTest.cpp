@@ -6,13 +6,6 @@ namespace {
 
 using Storage = ProgramTest;
 
-std::wstring SystemText(DWORD dwError) {
-    wchar_t szText[512] = {};
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, dwError, 0, szText, 512, nullptr);
-    std::wstring text = szText;
-    return text.substr(0, text.find_last_not_of(L"\r\n") + 1);
-}
-
 TEST_F(Storage, StartShowsWhatRegistersAndKeepsOnlyWhatAnotherProgramHeld) {
     // Another program's hot key: this thread's own registration holds the combination.
     ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT, 'H'));

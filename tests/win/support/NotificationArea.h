@@ -28,6 +28,12 @@ inline bool TrayIconPresent(HWND hOwner, UINT uID) {
     return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
 }
 
+// The window that shows this icon, when it is the only one in the notification area.
+inline HWND SoleTrayIconWindow(HWND hOwner, UINT uID) {
+    const std::vector<HWND> icons = TrayIconWindows();
+    return TrayIconPresent(hOwner, uID) && icons.size() == 1 ? icons[0] : nullptr;
+}
+
 // What the window shows on the screen, pixel by pixel: two pictures compare equal only when
 // they look the same.
 inline std::vector<COLORREF> ScreenPixels(HWND hWnd) {
