@@ -18,7 +18,10 @@ const wchar_t kConfirmation[] =
 
 class EndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override { Stored::RemoveAll(); }
+    void SetUp() override {
+        Stored::RemoveAll();
+        ClearLaunches();
+    }
     void TearDown() override { Stored::RemoveAll(); }
 
     // The centre of the program's notification icon, the only one in the test's session.
@@ -83,14 +86,14 @@ TEST_F(EndToEnd, StartsHiddenWithItsIconAndASecondCopyEndsAtOnce) {
     EXPECT_EQ(second.WaitForExit(), std::optional<DWORD>(0));
     EXPECT_EQ(first.MainFrame(), hFrame);
     Quit(first);
+}
 
-    // A document that cannot be opened: the framework's message, and the program ends without
-    // touching the profile.
+TEST_F(EndToEnd, ADocumentThatCannotBeOpenedIsToldAndTheProfileIsLeftAlone) {
     Stored::PutCount(1);
     Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 0xABCD0000 | 'A' << 8 | MOD_ALT);
     ProgramProcess missing;
     ASSERT_TRUE(missing.Start(L"\"C:\\無い\\メモ.txt\""));
-    hBox = missing.WaitFor(L"#32770");
+    const HWND hBox = missing.WaitFor(L"#32770");
     EXPECT_EQ(BoxText(hBox).rfind(L"C:\\無い\\メモ.txt\n", 0), 0u) << "the path comes first";
     PressButton(hBox, IDOK);
     EXPECT_TRUE(missing.WaitForExit().has_value());
@@ -158,9 +161,17 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     ASSERT_TRUE(program->Start());
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
     EXPECT_EQ(TakeLaunch(), Launched());
+    Quit(*program);
+}
 
-    // The quit item of the icon's menu: the menu opens as the right button goes down, and may
-    // cover the icon; the button comes up before the pointer moves, so no item is picked yet.
+TEST_F(EndToEnd, TheIconsMenuQuitsAfterAskingAndTheEndWritesTheList) {
+    Stored::PutCount(1);
+    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);
+    auto program = std::make_unique<ProgramProcess>();
+    ASSERT_TRUE(program->Start());
+    ASSERT_NE(program->MainFrame(), nullptr);
+    // The menu opens as the right button goes down, and may cover the icon; the button comes
+    // up before the pointer moves, so no item is picked yet.
     Stored::RemoveAll();
     SendClick(IconCentre(), 1, true);
     HWND hMenu = program->WaitFor(L"#32768");
@@ -170,7 +181,7 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     SendClick({rcMenu.left + 30, rcMenu.bottom - 10}); // the menu's last item
     ConfirmQuit(*program);
     EXPECT_TRUE(TrayIconWindows().empty());
-    EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:" + recorderPath) << "saved at the end";
+    EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:C:\\a.exe") << "saved at the end";
 }
 
 } // namespace

@@ -61,9 +61,11 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
         m_answers.Answer(IDOK);
     ASSERT_TRUE(Start());
     EXPECT_EQ(Column(1), L"C:\\good");
-    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(9, L"登録できないキーです。"));
+    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(9, kUnbindable));
+    Stored::RemoveAll();
     Exit();
-    EXPECT_EQ(Stored::Value(0, kFileNameWord), L"sz:C:\\good");
+    EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(0, kFileNameWord)),
+              L"dword:1|sz:C:\\good");
 
     // A count of the wrong kind is no count.
     Stored::RemoveAll();
@@ -72,6 +74,21 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
     ASSERT_TRUE(Start());
     EXPECT_EQ(Rows(), 0);
     m_answers.TakeTexts();
+}
+
+TEST_F(Faults, ASessionEndWhileTheLoadTellsARefusalWritesNothing) {
+    Stored::PutCount(2);
+    Stored::Put(0, L"C:\\no key", L"", OP_NONE, 0);
+    Stored::Put(1, RecorderPath().c_str(), L"n", OP_OPEN_FILE, 'N' << 8 | MOD_CONTROL | MOD_ALT);
+    m_answers.Then([&](HWND hBox) {
+        SendMessageW(Frame(), WM_ENDSESSION, TRUE, 0);
+        PressButton(hBox, IDOK);
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(1, kFileNameWord)),
+              L"dword:2|sz:" + RecorderPath())
+        << "the entry not loaded yet stays";
+    EXPECT_EQ(Rows(), 1) << "and the load goes on";
 }
 
 TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
@@ -95,7 +112,7 @@ TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
     Stored::Put(1, longPath.c_str(), L"long", OP_OPEN_FILE, 'V' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'U'));
-    EXPECT_EQ(TakeLaunch(), L"\"" + scripts + L"\" ü ქ");
+    EXPECT_EQ(TakeLaunch(), L"1 \"" + scripts + L"\" ü ქ");
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'V'));
     // Under its short name: Windows' shell refuses a path this long (Wine's does not).
     const std::wstring launched = TakeLaunch();

@@ -62,15 +62,9 @@ protected:
     }
 };
 
-TEST_F(Editor, TakesWhatIsEnteredOpensAgainWithItsValuesAndRefusesWhatIsMissing) {
+TEST_F(Editor, TakesWhatIsEnteredWithTheOkButtonFocusedFirst) {
     CShortcutDlg dlg;
-    std::wstring layout;
     m_answers.Then([&](HWND hDlg) {
-        wchar_t szClass[32] = {};
-        for (HWND h = GetWindow(hDlg, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-            GetClassNameW(h, szClass, 32);
-            layout += std::to_wstring(static_cast<WORD>(GetDlgCtrlID(h))) + szClass + L" ";
-        }
         EXPECT_EQ(GetDlgItem(hDlg, IDOK), GetFocus()) << "the first tab stop";
         TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
         Click(hDlg, IDC_WINKEY);
@@ -80,21 +74,22 @@ TEST_F(Editor, TakesWhatIsEnteredOpensAgainWithItsValuesAndRefusesWhatIsMissing)
         PressButton(hDlg, IDOK);
     });
     ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(layout, L"1Button 2Button 65535Button 1000msctls_hotkey32 1001Button 65535Button "
-                      L"1004Button 1005Button 1006Button 1007Button 1002Edit 1003Button 1008Edit "
-                      L"65535Static ");
     EXPECT_EQ(Accepted(dlg), L"78|6|1|  |2|/s 名前");
+}
 
-    // Opened again with a key set in code, as an edit opens it: the argument edit is enabled
-    // whatever the operation, until a radio button says otherwise; a disabled edit's text and
-    // the untouched key come back as they were.
+TEST_F(Editor, ShowsTheValuesAnEditGivesItAndEnablesTheArgumentsForAFileOnly) {
+    // The argument edit is enabled whatever the operation, until a radio button says
+    // otherwise; a disabled edit's text comes back as it was.
+    CShortcutDlg dlg;
     dlg.SetVirtualKeyCode(VK_INSERT);
     dlg.SetModifiers(HOTKEYF_SHIFT | HOTKEYF_EXT);
-    dlg.SetWinKey(FALSE);
+    dlg.SetWinKey(TRUE);
+    dlg.SetFileName(L"C:\\前");
     dlg.SetOperation(OP_NONE);
     dlg.SetParameter(L"-x");
-    std::wstring argumentsEnabled;
+    std::wstring shown, argumentsEnabled;
     m_answers.Then([&](HWND hDlg) {
+        shown = Shown(hDlg);
         for (int nId : {0, IDC_OP_OPENFOLDER, IDC_OP_OPENFILE, IDC_OP_EXPLORE, IDC_OP_NONE}) {
             if (nId)
                 Click(hDlg, nId);
@@ -104,10 +99,13 @@ TEST_F(Editor, TakesWhatIsEnteredOpensAgainWithItsValuesAndRefusesWhatIsMissing)
         PressButton(hDlg, IDOK);
     });
     ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(shown, Joined(MAKEWORD(VK_INSERT, HOTKEYF_SHIFT | HOTKEYF_EXT), L"C:\\前|-x|1",
+                            IDC_OP_NONE));
     EXPECT_EQ(argumentsEnabled, L"10100");
-    EXPECT_EQ(Accepted(dlg), L"45|9|0||3|-x");
+    EXPECT_EQ(Accepted(dlg), L"45|9|1||3|-x");
+}
 
-    // A missing key or path is refused, every input kept.
+TEST_F(Editor, RefusesAMissingKeyOrPathAndKeepsEveryInput) {
     CShortcutDlg refusing;
     m_answers.Then([&](HWND hDlg) {
         m_answers.Answer(IDOK);
@@ -133,7 +131,7 @@ TEST_F(Editor, TakesWhatIsEnteredOpensAgainWithItsValuesAndRefusesWhatIsMissing)
                   noKey, L"実行するファイル・ディレクトリが設定されていません。", noKey}));
 }
 
-TEST_F(Editor, BrowseFillsThePathFromTheFileDialogOrTheFolderChooser) {
+TEST_F(Editor, BrowseOffersTheFileDialogForAFileAndTheFolderChooserOtherwise) {
     CShortcutDlg dlg;
     dlg.SetFileName(L"C:\\前.exe");
     HWND hEditor = nullptr;
@@ -154,7 +152,7 @@ TEST_F(Editor, BrowseFillsThePathFromTheFileDialogOrTheFolderChooser) {
         }
         m_answers.Then(ChooseFolder);
         PressAndAwait(hDlg, IDC_BROWSE);
-        EXPECT_EQ(Shown(hDlg), L"0|" + Folder() + L"|-typed|1|1007");
+        EXPECT_EQ(Shown(hDlg), L"0|" + Folder() + L"|-typed|1|1007") << "the folder's full path";
         PressButton(hDlg, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
@@ -162,9 +160,9 @@ TEST_F(Editor, BrowseFillsThePathFromTheFileDialogOrTheFolderChooser) {
     EXPECT_EQ((std::vector<std::pair<HWND, bool>>{
                   {hEditor, false}, {hEditor, true}, {hEditor, true}, {hEditor, true}}),
               cancelled);
+}
 
-    // The chooser on its own: nothing for a cancel or a root that cannot be parsed (nothing
-    // shown then), the default or the given instruction, a full path for a chosen folder.
+TEST_F(Editor, TheFolderChooserGivesNothingForACancelOrAnUnknownRoot) {
     CFolderChooser chooser;
     std::vector<std::wstring> instructions;
     m_answers.Then([&](HWND hDlg) {
@@ -172,16 +170,15 @@ TEST_F(Editor, BrowseFillsThePathFromTheFileDialogOrTheFolderChooser) {
         PressButton(hDlg, IDCANCEL);
     });
     EXPECT_EQ(0, chooser.Browse());
-    chooser.SetRootPath(L"C:\\無い\\フォルダ");
+    chooser.SetRootPath(L"C:\\無い\\フォルダ"); // nothing is shown for it
     EXPECT_EQ(0, chooser.Browse());
-    chooser.SetRootPath(L"C:\\");
     chooser.SetTitle(L"起動するフォルダ");
+    chooser.SetRootPath(L"C:\\");
     m_answers.Then([&](HWND hDlg) {
         instructions.push_back(ItemText(hDlg, kInstructionId));
-        ChooseFolder(hDlg);
+        PressButton(hDlg, IDCANCEL);
     });
-    EXPECT_EQ(1, chooser.Browse());
-    EXPECT_EQ(Folder(), static_cast<const wchar_t*>(chooser.GetPath()));
+    EXPECT_EQ(0, chooser.Browse());
     EXPECT_EQ((std::vector<std::wstring>{L"フォルダを選択してください", L"起動するフォルダ"}),
               instructions);
 }

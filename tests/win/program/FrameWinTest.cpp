@@ -1,6 +1,5 @@
 // The main frame as the user meets it: an icon in the notification area that shows the window,
-// a close
-// that always asks first, the About box and the help.
+// a close that always asks first, the About box and the help.
 #include "ProgramTest.h"
 
 #include "app/MainFrame.h"
@@ -22,9 +21,7 @@ std::wstring WindowText(HWND hWnd) {
     return szText;
 }
 
-TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItEnds) {
-    Stored::PutCount(1);
-    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
+TEST_F(MainFrame, StartsHiddenWithItsIconAndAClickOnItShowsTheWindow) {
     ASSERT_TRUE(Start());
     EXPECT_FALSE(IsWindowVisible(Frame()));
     EXPECT_EQ(WindowText(Frame()), L"Wendrake") << "no document name in the caption";
@@ -37,7 +34,10 @@ TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItE
     EXPECT_NE(IconWindow(Frame()), nullptr) << "one icon still";
     Command(ID_TRAY_SHOWWINDOW);
     EXPECT_TRUE(IsWindowVisible(Frame()) && !IsIconic(Frame()));
+}
 
+TEST_F(MainFrame, ShowsTheAboutBoxAndSaysWhenTheHelpFileIsMissing) {
+    ASSERT_TRUE(Start());
     std::wstring caption;
     m_answers.Then([&](HWND hDlg) {
         caption = WindowText(hDlg);
@@ -45,16 +45,19 @@ TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItE
     });
     Command(ID_APP_ABOUT);
     EXPECT_EQ(caption, L"Wendrakeのﾊﾞｰｼﾞｮﾝ情報");
-    // The tests have no help file beside them: the user is told so.
+    // The tests have no help file beside them.
     m_answers.Answer(IDOK);
     Command(ID_HELP);
     EXPECT_EQ(m_answers.TakeTexts(),
               std::vector<std::wstring>{
                   BesideThisExe(L"Wendrake.chm") +
                   L"\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。"});
+}
 
-    // Every way of closing asks first, and only yes ends.
-    ShowWindow(Frame(), SW_HIDE);
+TEST_F(MainFrame, EveryWayOfClosingAsksFirstAndNoLeavesItRunning) {
+    Stored::PutCount(1);
+    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
     m_answers.Answer(IDNO).Answer(IDNO).Answer(IDNO);
     SendMessageW(Frame(), WM_SYSCOMMAND, SC_CLOSE, 0);
     Command(ID_APP_EXIT);
@@ -63,11 +66,15 @@ TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItE
     EXPECT_EQ(m_answers.TakeTexts(),
               std::vector<std::wstring>(
                   3, L"終了すると、ショートカットキーが有効でなくなりますが、かまいませんか？"));
-    EXPECT_FALSE(IsWindowVisible(Frame())) << "no leaves it as it was";
+    EXPECT_TRUE(IsWindow(Frame()) && !IsWindowVisible(Frame())) << "no leaves it as it was";
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+}
 
-    // The uninstaller's request to quit ends it without asking, even when the question is open
-    // and gets a no.
+TEST_F(MainFrame, TheUninstallersQuitEndsItWithoutAskingAndLeavesNoIconOrHotKey) {
+    Stored::PutCount(1);
+    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
+    ASSERT_TRUE(Start());
+    // Even when the question is open and gets a no.
     const HWND hFrame = Frame();
     m_answers.Then([&](HWND hBox) {
         SendMessageW(hFrame, RegisterWindowMessageW(L"Wendrake.Quit"), 0, 0);
@@ -75,7 +82,7 @@ TEST_F(MainFrame, LivesInTheNotificationAreaShowsTheHotKeysStateAndAsksBeforeItE
     });
     Command(ID_TRAY_EXIT);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }));
-    EXPECT_FALSE(IsWindow(hFrame) || TrayIconPresent(hFrame, kTrayIconId));
+    EXPECT_TRUE(PumpUntil([] { return TrayIconWindows().empty(); })) << "the icon is left behind";
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q')) << "no hot key outlives it";
     UnregisterHotKey(nullptr, 1);
 }

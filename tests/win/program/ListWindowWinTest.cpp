@@ -46,41 +46,58 @@ protected:
     int m_nShift = 0;
 };
 
-TEST_F(ListWindow, EditCommandsFollowTheSelectionAndAClickOnAHeaderSorts) {
-    // A click on a header sorts by its column, ascending, then descending, each column on its
-    // own. Code units in order: a prefix first, capitals before small letters, wide letters last.
+TEST_F(ListWindow, AClickOnAHeaderSortsByItsColumnUpThenDown) {
+    // Code units in order: a prefix first, capitals before small letters, wide letters last.
     EXPECT_TRUE(ClickSorts(1, L"C:\\|C:\\B|C:\\a|C:\\b|C:\\ａ"));
     EXPECT_TRUE(ClickSorts(1, L"C:\\ａ|C:\\b|C:\\a|C:\\B|C:\\"));
     EXPECT_TRUE(ClickSorts(1, L"C:\\|C:\\B|C:\\a|C:\\b|C:\\ａ"));
-    // The key column's first click sorts it ascending, whatever the other column did: the rows
-    // are back in their first order.
+    // Each column on its own: the key column's first click sorts it ascending.
     EXPECT_TRUE(ClickSorts(0, L"C:\\b|C:\\B|C:\\a|C:\\ａ|C:\\"));
     EXPECT_TRUE(ClickSorts(2, L"C:\\|C:\\ａ|C:\\a|C:\\B|C:\\b"));
+}
 
+TEST_F(ListWindow, DeleteAndEditAreOfferedForTheSelectionOnly) {
     HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
     Select({});
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_DELETE), UINT(MF_GRAYED));
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), UINT(MF_GRAYED));
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_SELECTALL), 0u);
+    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_DELETE), ItemState(hEdit, ID_SHORTCUT_EDIT),
+                     ItemState(hEdit, ID_SHORTCUT_SELECTALL)),
+              Joined(MF_GRAYED, MF_GRAYED, 0));
     EXPECT_TRUE(PumpUntil([&] { return !ButtonEnabled(ID_SHORTCUT_DELETE); }));
-
     Select({0, 1, 3});
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_DELETE), 0u);
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), UINT(MF_GRAYED));
-    // Its key does nothing either: an editor would be a window nobody expected.
-    EXPECT_FALSE(Keys(MOD_CONTROL, 'E', [&] { return m_answers.Unexpected() > 0; }));
+    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_DELETE), ItemState(hEdit, ID_SHORTCUT_EDIT)),
+              Joined(0, MF_GRAYED));
     EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
-    EXPECT_TRUE(Keys(0, VK_DELETE, [&] { return Column(1) == L"C:\\a|C:\\b"; }));
-    EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:2") << "written at once";
     Select({1});
     EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), 0u);
+}
 
-    // Ctrl+A selects every row and Ctrl+D deletes them; then the list offers neither.
+TEST_F(ListWindow, TheEditKeyEditsTheOneSelectedRowAndNothingWhenTwoAre) {
+    WORD wShownKey = 0;
+    m_answers.Then([&](HWND hDlg) {
+        wShownKey = HotKey(hDlg);
+        PressButton(hDlg, IDCANCEL);
+    });
+    Select({0, 1});
+    ASSERT_TRUE(PressAndHandle(MOD_CONTROL, 'E', WM_KEYUP));
+    Select({3});
+    EXPECT_TRUE(Keys(MOD_CONTROL, 'E', [&] { return m_answers.AllAnswered(); }));
+    EXPECT_EQ(wShownKey, MAKEWORD(VK_F4, HOTKEYF_SHIFT)) << "the first editor is the fourth row's";
+}
+
+TEST_F(ListWindow, DeleteRemovesTheSelectedRowsAndWritesTheProfileAtOnce) {
+    Select({0, 1, 3});
+    EXPECT_TRUE(Keys(0, VK_DELETE, [&] { return Column(1) == L"C:\\a|C:\\"; }));
+    EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(1, kFileNameWord)),
+              L"dword:2|sz:C:\\");
+}
+
+TEST_F(ListWindow, CtrlASelectsEveryRowAndCtrlDDeletesThem) {
     Select({});
-    EXPECT_TRUE(Keys(MOD_CONTROL, 'A', [&] { return ListView_GetSelectedCount(View()) == 2; }));
+    EXPECT_TRUE(Keys(MOD_CONTROL, 'A', [&] { return ListView_GetSelectedCount(View()) == 5; }));
     EXPECT_TRUE(Keys(MOD_CONTROL, 'D', [&] { return Rows() == 0; }));
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_SELECTALL), UINT(MF_GRAYED));
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_DELETE), UINT(MF_GRAYED));
+    HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
+    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_SELECTALL), ItemState(hEdit, ID_SHORTCUT_DELETE)),
+              Joined(MF_GRAYED, MF_GRAYED));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 void ProgramTest::SetUp() {
     Stored::RemoveAll();
+    ClearLaunches();
 }
 
 void ProgramTest::TearDown() {
@@ -60,6 +61,13 @@ void ProgramTest::Select(std::initializer_list<int> rows) const {
     ListView_SetItemState(View(), -1, 0, LVIS_SELECTED);
     for (int i : rows)
         ListView_SetItemState(View(), i, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void ProgramTest::SortByColumn(int nColumn) const {
+    NMLISTVIEW notify = {};
+    notify.hdr = {View(), AFX_IDW_PANE_FIRST, LVN_COLUMNCLICK};
+    notify.iSubItem = nColumn;
+    SendMessageW(Frame(), WM_NOTIFY, AFX_IDW_PANE_FIRST, reinterpret_cast<LPARAM>(&notify));
 }
 
 UINT ProgramTest::ItemState(HMENU hPopup, UINT nID) const {

@@ -59,6 +59,8 @@ protected:
     std::wstring Column(int nSubItem) const;
     std::wstring Cell(int nRow, int nSubItem) const;
     void Select(std::initializer_list<int> rows) const;
+    // A click on the column's header, as the list reports it.
+    void SortByColumn(int nColumn) const;
     // MF_GRAYED and MF_CHECKED of a menu's item, once the frame has updated the pop-up.
     UINT ItemState(HMENU hPopup, UINT nID) const;
     // Files dropped on the list as the shell drops them; the drop handle is returned, for the

@@ -1,6 +1,6 @@
-// The recorder program, which the shell starts in the tests: it writes the command line it was
-// given into a file of this test process's own (named in WENDRAKE_RECORDER_OUT, which every
-// process started from here inherits).
+// The recorder program, which the shell starts in the tests: it appends the show state and the
+// command line it was given to a file of this test process's own (named in
+// WENDRAKE_RECORDER_OUT, which every process started from here inherits), a line each.
 #pragma once
 
 #include "BesideThisExe.h"
@@ -25,13 +25,25 @@ inline std::wstring RecorderPath() {
     return BesideThisExe(L"Recorder.exe");
 }
 
-// Its command line when the shell starts it with the arguments.
+// Its line when the shell starts it with the arguments in a normal window.
 inline std::wstring Launched(const std::wstring& arguments = L"") {
-    return L"\"" + RecorderPath() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    return L"1 \"" + RecorderPath() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
 }
 
-// The command line of its latest start, taken, so that the next start can be told apart; empty
-// when none came within the time. Runs this thread's messages meanwhile.
+// The launches read so far, in characters of the file.
+inline size_t& RecorderLinesTaken() {
+    static size_t nTaken = 0;
+    return nTaken;
+}
+
+// Forgets every launch, at the start of a case.
+inline void ClearLaunches() {
+    DeleteFileW(g_recorderOutput.c_str());
+    RecorderLinesTaken() = 0;
+}
+
+// The line of the next launch not taken yet, in the order they started; empty when none came
+// within the time. Runs this thread's messages meanwhile.
 inline std::wstring TakeLaunch(DWORD timeoutMs = 10000) {
     std::wstring line;
     PumpUntil(
@@ -39,10 +51,15 @@ inline std::wstring TakeLaunch(DWORD timeoutMs = 10000) {
             std::ifstream file(g_recorderOutput.c_str(), std::ios::binary);
             const std::string bytes{std::istreambuf_iterator<char>(file),
                                     std::istreambuf_iterator<char>()};
-            line.assign(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
-            return !line.empty();
+            const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()),
+                                    bytes.size() / 2);
+            const size_t nEnd = text.find(L'\n', RecorderLinesTaken());
+            if (nEnd == std::wstring::npos)
+                return false;
+            line = text.substr(RecorderLinesTaken(), nEnd - RecorderLinesTaken());
+            RecorderLinesTaken() = nEnd + 1;
+            return true;
         },
         timeoutMs);
-    DeleteFileW(g_recorderOutput.c_str());
     return line;
 }

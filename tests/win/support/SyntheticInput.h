@@ -1,6 +1,8 @@
 // Keys and mouse clicks synthesised with SendInput, as the system delivers a user's typing.
 #pragma once
 
+#include "MessagePump.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -19,6 +21,22 @@ inline INPUT Key(WORD vk, bool bUp, WORD wChar = 0) {
 inline bool Send(std::vector<INPUT>& inputs) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
            inputs.size();
+}
+
+// The message a press waits for, and whether this thread has taken it from its queue.
+inline UINT& Awaited() {
+    thread_local UINT nMessage = 0;
+    return nMessage;
+}
+inline bool& AwaitedTaken() {
+    thread_local bool bTaken = false;
+    return bTaken;
+}
+inline LRESULT CALLBACK OnGetMessage(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == HC_ACTION && wParam == PM_REMOVE &&
+        reinterpret_cast<const MSG*>(lParam)->message == Awaited())
+        AwaitedTaken() = true;
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
 } // namespace synthetic
@@ -40,6 +58,20 @@ inline bool SendKeyCombination(UINT nModifiers, UINT nVirtKey) {
     for (auto it = held.rbegin(); it != held.rend(); ++it)
         inputs.push_back(synthetic::Key(*it, true));
     return synthetic::Send(inputs);
+}
+
+// Presses the combination and runs this thread's messages until it has taken nMessage, which
+// comes once the press has been handled: WM_HOTKEY for a hot key, WM_KEYUP after an
+// accelerator's key went down. False when it did not come.
+inline bool PressAndHandle(UINT nModifiers, UINT nVirtKey, UINT nMessage) {
+    synthetic::Awaited() = nMessage;
+    synthetic::AwaitedTaken() = false;
+    HHOOK hHook =
+        SetWindowsHookExW(WH_GETMESSAGE, synthetic::OnGetMessage, nullptr, GetCurrentThreadId());
+    const bool bHandled = SendKeyCombination(nModifiers, nVirtKey) &&
+                          PumpUntil([] { return synthetic::AwaitedTaken(); });
+    UnhookWindowsHookEx(hHook);
+    return bHandled;
 }
 
 // Types the text character by character, whatever the keyboard layout.
