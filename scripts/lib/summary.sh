@@ -67,7 +67,8 @@ _summary_count() {
 }
 
 # _summary_cases BUILD_DIR CTEST_LOG NAME: "passed|failed|skipped SUITE.CASE" for each case of
-# the entry: listed ones fail until the log's output or the report (which wins) say otherwise.
+# the entry: listed ones fail until the log's output or the report (which wins) say otherwise;
+# one the report names but did not run (disabled) is skipped.
 _summary_cases() {
     local list="$1/test-results/$3.list" xml="$1/test-results/$3.xml" files=()
     if [ -f "$list" ]; then files+=("$list"); else list=; fi
