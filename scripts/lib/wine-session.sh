@@ -117,8 +117,9 @@ _ws_create_prefix() {
     timeout 60 "$WINESERVER" -w
 }
 
-# Message boxes appear at once without a window manager (Managed=N), and the dialogs' Japanese
-# fonts map to the IPA fonts that Debian ships.
+# Message boxes appear at once without a window manager (Managed=N), the dialogs' Japanese
+# fonts map to the IPA fonts that Debian ships, and a crash ends its process at once, with the
+# debugger's report on its standard error, instead of waiting on a crash dialog.
 _ws_write_settings() {
     local file=$1
     {
@@ -128,6 +129,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "MS Shell Dlg"="IPAPGothic"

@@ -22,7 +22,12 @@ protected:
         Stored::RemoveAll();
         ClearLaunches();
     }
-    void TearDown() override { Stored::RemoveAll(); }
+    void TearDown() override {
+        // The combination a case held as another program would, even when an assertion
+        // stopped the case before it let go; the program's processes end with their objects.
+        UnregisterHotKey(nullptr, 1);
+        Stored::RemoveAll();
+    }
 
     // The centre of the program's notification icon, the only one in the test's session.
     static POINT IconCentre() {

@@ -41,14 +41,17 @@ public:
 
 protected:
     void SetUp() override;
-    // Quits the program if it still runs, answering yes, and ends the application.
+    // Quits the program if it still runs, answering yes, and ends the application; fails the
+    // case for every prepared answer that no window took.
     void TearDown() override;
 
     // Starts the application, after ending one that runs; false when its start failed.
     bool Start();
-    // Closes the frame, answering the question with nAnswer; true when the frame is gone.
+    // Closes the frame, answering the question with nAnswer; true when the question came and the
+    // frame is gone. Answers still queued are dropped.
     bool Close(int nAnswer = IDYES);
-    // Closes the frame if it is open and ends the application, which lets go of its lock.
+    // Closes the frame if it is open (destroys it if the close fails, which fails the case) and
+    // ends the application, which lets go of its lock and its hot keys.
     void Exit();
     // A command as a menu sends it.
     void Command(UINT nID) const { SendMessageW(Frame(), WM_COMMAND, nID, 0); }

@@ -1,7 +1,7 @@
 // Plays the user's part in the modal windows this thread opens (message boxes and dialogs): each
 // new one, once it is active, is handed to the next step queued, from inside its own loop, where
 // a user's clicks and keys would arrive. A window that no step awaits is recorded and closed, so
-// that it fails the test instead of hanging it.
+// that it fails the test instead of hanging it; a step that no window took fails it too.
 #pragma once
 
 #include <windows.h>
@@ -59,6 +59,8 @@ public:
     std::vector<std::wstring> TakeTexts() { return std::exchange(m_texts, {}); }
     int Unexpected() const { return m_nUnexpected; }
     bool AllAnswered() const { return m_steps.empty(); }
+    // Forgets the steps that no window has taken, and says how many there were.
+    size_t DropUnused() { return std::exchange(m_steps, {}).size(); }
 
 private:
     static ModalAnswers*& Current() {
