@@ -2,6 +2,8 @@
 // reason it could not be.
 #include "ProgramTest.h"
 
+#include <objbase.h>
+
 namespace {
 
 using Dispatch = ProgramTest;
@@ -20,6 +22,12 @@ TEST_F(Dispatch, APressLaunchesItsTargetOnlyWhileHotKeysAreOnOrSaysWhyItCannot) 
 
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'R'));
     EXPECT_EQ(TakeLaunch(), Launched(L"-a \"b c\" ｄ"));
+    // The launch gave the shell the single-threaded COM its extensions need, which the start
+    // leaves to the first use.
+    APTTYPE type = APTTYPE_MTA;
+    APTTYPEQUALIFIER qualifier;
+    EXPECT_EQ(CoGetApartmentType(&type, &qualifier), S_OK);
+    EXPECT_EQ(type, APTTYPE_MAINSTA);
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'S'));
     EXPECT_EQ(TakeLaunch(), Launched());
     // A reserved combination and ids that no row carries do nothing, and say nothing.
