@@ -3,6 +3,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CWinApp.h"
 #include "framework/Dpi.h"
+#include "framework/ShellCom.h"
 #include "res/resource.h"
 #include "view/LaunchFailure.h"
 #include "view/PictureDpi.h"
@@ -190,6 +191,7 @@ void CMainFrame::OnTrayExit() {
 
 void CMainFrame::OnOpenHelp() {
     const CString strHelp = HelpFilePath();
+    AfxStartShellCom();
     const INT_PTR nResult = reinterpret_cast<INT_PTR>(
         ShellExecuteW(m_hWnd, L"open", strHelp, nullptr, nullptr, SW_SHOWNORMAL));
     if (nResult <= 32)

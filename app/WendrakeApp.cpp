@@ -9,8 +9,6 @@
 #include "res/resource.h"
 #include "view/WendrakeView.h"
 
-#include <objbase.h>
-
 const wchar_t kInstanceMutexName[] = L"Wendrake - Orlam Software";
 
 BEGIN_MESSAGE_MAP(CWendrakeApp, CWinApp)
@@ -28,9 +26,6 @@ BOOL CWendrakeApp::InitInstance() {
         return FALSE;
     }
 
-    // The shell needs COM, apartment-threaded, on this thread: for its folder dialog, and for
-    // the targets whose opening goes through a shell extension.
-    m_bComInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     // The profile must be set before the view loads the shortcuts from it.
     SetRegistryKey(L"Orlam Software");
     LoadStdProfileSettings(5);
@@ -56,9 +51,6 @@ int CWendrakeApp::ExitInstance() {
     } else {
         AfxMessageBox(IDS_ALREADY_RUNNING, MB_OK, 0);
     }
-    if (m_bComInitialized)
-        CoUninitialize();
-    m_bComInitialized = false;
     return CWinApp::ExitInstance();
 }
 

@@ -16,7 +16,6 @@ private:
 
     // The single-instance lock: non-null exactly while this copy holds it.
     CMutex* m_pMutex;
-    bool m_bComInitialized = false;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -14,9 +14,11 @@ double NowMs() {
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double Median(std::vector<double> values) {
+Spread SpreadOf(std::vector<double> values) {
+    if (values.empty())
+        return {};
     std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
+    return {values[values.size() / 2], values.front(), values.back()};
 }
 
 unsigned WorkloadKey(int nPosition) {

@@ -7,7 +7,11 @@
 #include <vector>
 
 double NowMs();
-double Median(std::vector<double> values);
+
+struct Spread {
+    double median = 0, min = 0, max = 0;
+};
+Spread SpreadOf(std::vector<double> values); // all 0 when there are none
 
 // Every combination the system tells apart: each named key with each set of modifier keys,
 // Alt first and the bare keys last. A load of any prefix of them refuses none, so no box

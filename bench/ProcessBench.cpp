@@ -125,7 +125,7 @@ std::optional<PressRun> MeasurePressToLaunch(int nStored, int nPresses) {
             Sleep(200);
         }
         if (bAllLaunched)
-            result = PressRun{Median(times[0]), Median(times[1])};
+            result = PressRun{times[0], times[1]};
         Close(wendrake);
     }
     CloseHandle(hLaunched);

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct StartRun {
     double startMs; // from process creation until it first waits for input
@@ -18,8 +19,8 @@ std::optional<StartRun> StartAndClose(const std::wstring& program, int nStored);
 std::optional<double> IdleCpuMs(int nStored, int nSeconds);
 
 struct PressRun {
-    double wendrakeMs; // from a press to the target running, through Wendrake
-    double floorMs;    // the same through HotKeyFloor
+    std::vector<double> wendrakeMs; // each press to the target running, through Wendrake
+    std::vector<double> floorMs;    // the same through HotKeyFloor
 };
 
 // Presses alternate between a hot key of Wendrake (the last of nStored shortcuts, so the

@@ -2,11 +2,13 @@
 
 #include "framework/CDialog.h"
 #include "framework/ResourceString.h"
+#include "framework/ShellCom.h"
 #include "res/resource.h"
 
 #include <shlobj.h>
 
 int CFolderChooser::Browse() {
+    AfxStartShellCom();
     IMalloc* pMalloc = nullptr;
     if (FAILED(SHGetMalloc(&pMalloc)))
         return 0;

@@ -1,6 +1,7 @@
 #include "CFileDialog.h"
 
 #include "CDialog.h"
+#include "ShellCom.h"
 
 #include <cwchar>
 
@@ -35,6 +36,7 @@ INT_PTR CFileDialog::DoModal() {
     ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
     ofn.lpstrDefExt = m_strDefExt.IsEmpty() ? nullptr : static_cast<LPCWSTR>(m_strDefExt);
     ofn.Flags = m_dwFlags;
+    AfxStartShellCom();
     // The dialog's library is loaded only while it is shown: it brings the printing system with
     // it, which a resident program should not carry from its start for a dialog seldom opened.
     HMODULE hComDlg = LoadLibraryW(L"comdlg32.dll");

@@ -5,6 +5,7 @@
 #include "CRecentFileList.h"
 #include "CSingleDocTemplate.h"
 #include "ResourceString.h"
+#include "ShellCom.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ BOOL CWinApp::OnIdle(LONG lCount) {
 }
 
 int CWinApp::ExitInstance() {
+    AfxEndShellCom();
     if (m_pRecentFileList)
         m_pRecentFileList->WriteList(*this);
     return m_msgCur.message == WM_QUIT ? static_cast<int>(m_msgCur.wParam) : 0;

@@ -24,8 +24,8 @@ public:
     virtual BOOL InitInstance();
     // The message loop; at WM_QUIT returns what ExitInstance returns.
     virtual int Run();
-    // Writes the recently-used-file list back; returns the exit code, the WM_QUIT code (0
-    // when the loop never ran).
+    // Writes the recently-used-file list back and ends the shell's COM; returns the exit
+    // code, the WM_QUIT code (0 when the loop never ran).
     virtual int ExitInstance();
     // Runs once each time the queue empties: tool-bar states of the main frame, then the
     // temporary window and menu objects are released. lCount counts the calls since the last

@@ -1,6 +1,7 @@
 // A hot-key press: the shortcut owning the id hands its target to the shell.
 #include "engine/LaunchCommand.h"
 #include "framework/AfxMessageBox.h"
+#include "framework/ShellCom.h"
 #include "view/LaunchFailure.h"
 #include "view/WendrakeView.h"
 
@@ -39,6 +40,7 @@ LRESULT CWendrakeView::OnHotKey(WPARAM wParam, LPARAM) {
     if (!command.bLaunch)
         return 0;
 
+    AfxStartShellCom();
     const INT_PTR nResult =
         reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, command.pszVerb, ShellPath(strFileName),
                                                 command.strParameters, nullptr, SW_SHOWNORMAL));

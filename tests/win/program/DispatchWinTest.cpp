@@ -3,6 +3,8 @@
 // that launch has come, the first press has been handled.
 #include "ProgramTest.h"
 
+#include <objbase.h>
+
 namespace {
 
 class Dispatch : public ProgramTest {
@@ -32,6 +34,12 @@ TEST_F(Dispatch, APressOpensTheFileWithItsArgumentsInANormalWindow) {
     Stored::Put(4, RecorderPath().c_str(), L"never", 9, 'S' << 8 | MOD_CONTROL | MOD_ALT);
     StoreAndStart(5);
     EXPECT_EQ(Press('R'), Launched(L"-a \"b c\" ｄ"));
+    // The launch gave the shell the single-threaded COM its extensions need, which the start
+    // leaves to the first use.
+    APTTYPE type = APTTYPE_MTA;
+    APTTYPEQUALIFIER qualifier;
+    EXPECT_EQ(CoGetApartmentType(&type, &qualifier), S_OK);
+    EXPECT_EQ(type, APTTYPE_MAINSTA);
     EXPECT_EQ(Press('U'), Launched(L"none"));
     EXPECT_EQ(Press('S'), Launched());
 }
