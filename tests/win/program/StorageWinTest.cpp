@@ -24,9 +24,13 @@ TEST_F(Storage, StartShowsWhatRegistersAndKeepsOnlyWhatAnotherProgramHeld) {
     });
     ASSERT_TRUE(Start());
     EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:7") << "nothing written before the load ends";
-    const std::wstring taken = SystemText(ERROR_HOTKEY_ALREADY_REGISTERED),
-                       unnamed = L"登録できないキーです。";
-    EXPECT_EQ(m_answers.TakeTexts(), (std::vector<std::wstring>{taken, unnamed, taken}));
+    const std::wstring taken = SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) + L"\n";
+    EXPECT_EQ(
+        m_answers.TakeTexts(),
+        (std::vector<std::wstring>{
+            taken + L"このキーは他のプログラムが使っています。", L"登録できないキーです。",
+            taken +
+                L"このキーは一覧のショートカット「Ctrl + Alt + A」(C:\\a.exe) が使っています。"}));
     EXPECT_EQ(Column(0), L"Ctrl + Alt + A|Win + Shift + F9|Win + Shift + Ctrl + Alt + Z");
     EXPECT_EQ(Column(1), L"C:\\a.exe|C:\\予約|");
     EXPECT_EQ(Column(2), L"-x||");
