@@ -62,6 +62,9 @@
 #define IDS_ROW_NOT_ADDED 2020
 #define IDS_LIST_FULL 2021
 #define IDS_PROFILE_NOT_WRITTEN 2022
+#define IDS_KEY_HELD_BY_SHORTCUT 2023
+#define IDS_KEY_HELD_BY_IDLE_SHORTCUT 2024
+#define IDS_KEY_HELD_BY_OTHER_PROGRAM 2025
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

@@ -1,4 +1,5 @@
 // The shortcut table: the list's rows, each registered as a system hot key on the view.
+#include "engine/ShortcutHolder.h"
 #include "engine/ShortcutOrder.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/ResourceString.h"
@@ -8,7 +9,28 @@
 
 namespace {
 
-void ShowRefusal(const AddOutcome& outcome) {
+// For a combination the system says is taken: which of the list's shortcuts holds it, by the
+// texts its row shows, so that the user can find it among many; or that none does.
+CString HolderLine(const CWendrakeView& view, unsigned nModifiers, unsigned nVirtKey) {
+    const CListCtrl list = view.GetListCtrl();
+    std::vector<const ShortcutRecord*> rows;
+    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL))
+        rows.push_back(view.GetShortcutRecord(i));
+    const ShortcutRecord* pHolder = FindHolder(rows, nModifiers, nVirtKey);
+    if (!pHolder)
+        return AfxLoadString(IDS_KEY_HELD_BY_OTHER_PROGRAM);
+    const wchar_t* pszKey = pHolder->m_strKeyName;
+    CString line;
+    if (pHolder->m_nOperation == OP_NONE)
+        line.Format(AfxLoadString(IDS_KEY_HELD_BY_IDLE_SHORTCUT), pszKey);
+    else
+        line.Format(AfxLoadString(IDS_KEY_HELD_BY_SHORTCUT), pszKey,
+                    static_cast<const wchar_t*>(pHolder->m_strFileName));
+    return line;
+}
+
+// strHolder, when there is one, follows the system's reason as a line of its own.
+void ShowRefusal(const AddOutcome& outcome, const CString& strHolder) {
     switch (outcome.refusal) {
     case AddRefusal::KeyNotBindable:
         AfxMessageBox(IDS_KEY_NOT_BINDABLE, MB_OK, 0);
@@ -21,6 +43,8 @@ void ShowRefusal(const AddOutcome& outcome) {
         // Without the system's own words the user still learns which error it was.
         if (text.IsEmpty())
             text.Format(AfxLoadString(IDS_HOTKEY_REFUSED_CODE), static_cast<int>(outcome.nError));
+        if (!strHolder.IsEmpty())
+            text += L"\n" + strHolder;
         AfxMessageBox(text, MB_OK, 0);
         break;
     }
@@ -60,7 +84,10 @@ AddOutcome CWendrakeView::TryAddShortcut(int nOperation, const CString& strFileN
         UnregisterHotKey(m_hWnd, record.m_nId);
         outcome = {AddRefusal::RowNotAdded, 0, nullptr};
     }
-    ShowRefusal(outcome);
+    CString strHolder;
+    if (outcome.refusal == AddRefusal::RegistrationRefused && outcome.nError == kCombinationTaken)
+        strHolder = HolderLine(*this, nModifiers, nVirtKey);
+    ShowRefusal(outcome, strHolder);
     return outcome;
 }
 

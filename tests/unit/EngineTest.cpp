@@ -2,6 +2,7 @@
 // encoded, what an add refuses and why, what a load keeps, what a save writes and what a press asks
 // of the shell.
 #include "engine/LaunchCommand.h"
+#include "engine/ShortcutHolder.h"
 #include "engine/ShortcutLoad.h"
 #include "engine/ShortcutSave.h"
 
@@ -101,6 +102,16 @@ TEST(ShortcutLoad, KeepsOnlyEntriesThatAnotherProgramHeld) {
     EXPECT_EQ(ShortcutLoad::PositionsToRead(-5, 9), 0);
     EXPECT_EQ(load.Kept()[0].strFileName, held.strFileName);
     EXPECT_EQ(load.Kept()[0].nKey, held.nKey) << "written back as it was stored";
+}
+
+TEST(ShortcutHolder, IsTheFirstRowWithTheCombinationWindowsKeyIncludedAndOtherBitsIgnored) {
+    const ShortcutRecord winAltA = {0, L"", L"C:\\w", OP_NONE, MOD_WIN | MOD_ALT, 'A', L""};
+    const ShortcutRecord altA = {1, L"", L"C:\\a", OP_NONE, MOD_ALT | 0x4010, 'A', L""};
+    const ShortcutRecord altAAgain = {2, L"", L"C:\\b", OP_NONE, MOD_ALT, 'A', L""};
+    const std::vector<const ShortcutRecord*> rows = {&winAltA, &altA, &altAAgain};
+    EXPECT_EQ(FindHolder(rows, MOD_ALT | 0x20, 'A'), &altA);
+    EXPECT_EQ(FindHolder(rows, MOD_WIN | MOD_ALT, 'A'), &winAltA);
+    EXPECT_EQ(FindHolder(rows, MOD_WIN | MOD_SHIFT | MOD_ALT, 'A'), nullptr);
 }
 
 TEST(ShortcutSave, WritesTheCountThenEachEntryRowsBeforeKeptOnes) {

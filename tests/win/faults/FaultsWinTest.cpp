@@ -16,6 +16,7 @@ using Faults = ProgramTest;
 const WORD kCtrlAltN = MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT);
 const WORD kCtrlAltMenu = MAKEWORD(VK_APPS, HOTKEYF_CONTROL | HOTKEYF_ALT); // has no name
 const std::wstring kUnbindable = L"登録できないキーです。";
+const std::wstring kTakenElsewhere = L"\nこのキーは他のプログラムが使っています。";
 
 // Ctrl+Alt+N launches the recorder, Ctrl+Alt+O is reserved, Ctrl+Alt+P opens a missing file.
 void StoreThree() {
@@ -162,9 +163,9 @@ TEST_F(Faults, AnEditsOriginalTakenMeanwhileIsKeptForTheNextStart) {
     Select({0});
     Command(ID_SHORTCUT_EDIT);
     UnregisterHotKey(nullptr, 1);
-    EXPECT_EQ(
-        m_answers.TakeTexts(),
-        (std::vector<std::wstring>{kUnbindable, SystemText(ERROR_HOTKEY_ALREADY_REGISTERED)}));
+    EXPECT_EQ(m_answers.TakeTexts(),
+              (std::vector<std::wstring>{kUnbindable, SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) +
+                                                          kTakenElsewhere}));
     EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + P");
     EXPECT_EQ(CountAndThird(), ThreeEndingWithN()) << "at once";
     ASSERT_TRUE(Close());
@@ -222,8 +223,9 @@ TEST_F(Faults, AnAddWhoseKeyAnotherProgramTookMeanwhileReopensAndACancelChangesN
     m_answers.Answer(IDOK).Then(Cancel(&shownPath));
     Command(ID_SHORTCUT_ADD);
     UnregisterHotKey(nullptr, 1);
-    EXPECT_EQ(m_answers.TakeTexts(),
-              std::vector<std::wstring>{SystemText(ERROR_HOTKEY_ALREADY_REGISTERED)});
+    EXPECT_EQ(
+        m_answers.TakeTexts(),
+        std::vector<std::wstring>{SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) + kTakenElsewhere});
     EXPECT_EQ(shownPath, L"C:\\q.exe") << "the editor opens again with what was entered";
     EXPECT_EQ(Rows(), 3);
     EXPECT_EQ(CountAndThird(), ThreeEndingWith(L"C:\\missing.exe", L"", 'P'));

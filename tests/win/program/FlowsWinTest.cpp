@@ -97,8 +97,11 @@ TEST_F(Flows, ARefusedEditReopensAndACancelBringsTheOriginalBackAtTheEnd) {
     m_answers.Then(Enter(kCtrlAltO, L"C:\\refused")).Answer(IDOK).Then(Cancel(&shownPath));
     Select({0});
     Command(ID_SHORTCUT_EDIT);
-    EXPECT_EQ(m_answers.TakeTexts(),
-              std::vector<std::wstring>{SystemText(ERROR_HOTKEY_ALREADY_REGISTERED)});
+    EXPECT_EQ(
+        m_answers.TakeTexts(),
+        std::vector<std::wstring>{
+            SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) +
+            L"\nこのキーは一覧のショートカット「Ctrl + Alt + O」(何もしない) が使っています。"});
     EXPECT_EQ(shownPath, L"C:\\refused") << "opened again with what was entered";
     EXPECT_EQ(Column(1), L"C:\\other|" + RecorderPath());
     EXPECT_EQ(Stored::Value(1, kFileNameWord), L"sz:" + RecorderPath());

@@ -19,9 +19,14 @@ TEST_F(Storage, StartShowsWhatRegistersAndKeepsOnlyWhatAnotherProgramHeld) {
     // Position 6 has no values: a key of 0, which has no name.
     m_answers.Answer(IDOK).Answer(IDOK).Answer(IDOK).Answer(IDOK);
     ASSERT_TRUE(Start());
-    const std::wstring taken = SystemText(ERROR_HOTKEY_ALREADY_REGISTERED),
+    const std::wstring taken = SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) + L"\n",
                        unnamed = L"登録できないキーです。";
-    EXPECT_EQ(m_answers.TakeTexts(), (std::vector<std::wstring>{taken, unnamed, taken, unnamed}));
+    EXPECT_EQ(m_answers.TakeTexts(),
+              (std::vector<std::wstring>{
+                  taken + L"このキーは他のプログラムが使っています。", unnamed,
+                  taken + L"このキーは一覧のショートカット「Ctrl + Alt + A」(C:\\a.exe) "
+                          L"が使っています。",
+                  unnamed}));
     EXPECT_EQ(Column(0), L"Ctrl + Alt + A|Win + Shift + F9|Win + Shift + Ctrl + Alt + Z");
     EXPECT_EQ(Column(1), L"C:\\a.exe|C:\\予約|");
     EXPECT_EQ(Column(2), L"-x||");
