@@ -3,14 +3,13 @@
 // SendInput, buttons clicked, the dialogs they open answered.
 #include "ProgramTest.h"
 
-#include "editor/FolderChooser.h"
 #include "editor/ShortcutDlg.h"
 
 #include <shlobj.h>
 
 namespace {
 
-const int kTreeId = 0x3741, kInstructionId = 0x3742; // the folder dialog's tree and its text
+const int kTreeId = 0x3741; // the folder dialog's tree
 const WORD kCtrlAltN = MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT);
 
 class Editor : public ProgramTest {
@@ -160,27 +159,6 @@ TEST_F(Editor, BrowseOffersTheFileDialogForAFileAndTheFolderChooserOtherwise) {
     EXPECT_EQ((std::vector<std::pair<HWND, bool>>{
                   {hEditor, false}, {hEditor, true}, {hEditor, true}, {hEditor, true}}),
               cancelled);
-}
-
-TEST_F(Editor, TheFolderChooserGivesNothingForACancelOrAnUnknownRoot) {
-    CFolderChooser chooser;
-    std::vector<std::wstring> instructions;
-    m_answers.Then([&](HWND hDlg) {
-        instructions.push_back(ItemText(hDlg, kInstructionId));
-        PressButton(hDlg, IDCANCEL);
-    });
-    EXPECT_EQ(0, chooser.Browse());
-    chooser.SetRootPath(L"C:\\無い\\フォルダ"); // nothing is shown for it
-    EXPECT_EQ(0, chooser.Browse());
-    chooser.SetTitle(L"起動するフォルダ");
-    chooser.SetRootPath(L"C:\\");
-    m_answers.Then([&](HWND hDlg) {
-        instructions.push_back(ItemText(hDlg, kInstructionId));
-        PressButton(hDlg, IDCANCEL);
-    });
-    EXPECT_EQ(0, chooser.Browse());
-    EXPECT_EQ((std::vector<std::wstring>{L"フォルダを選択してください", L"起動するフォルダ"}),
-              instructions);
 }
 
 } // namespace
