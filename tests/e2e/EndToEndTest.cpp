@@ -41,22 +41,16 @@ protected:
         PostMessageW(hFrame, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
         return PumpUntil([&] { return IsWindowVisible(hFrame) != FALSE; });
     }
-    // Presses Tab until the control has the keyboard focus, as a user watching the dialog does.
-    static bool TabTo(HWND hDialog, int nId) {
-        const auto focus = [&] {
-            GUITHREADINFO info = {};
-            info.cbSize = sizeof info;
-            GetGUIThreadInfo(GetWindowThreadProcessId(hDialog, nullptr), &info);
-            return info.hwndFocus;
-        };
-        for (int i = 0; i < 10; ++i) {
-            const HWND hFocus = focus();
-            if (GetDlgCtrlID(hFocus) == nId)
-                return true;
-            SendKeyCombination(0, VK_TAB);
-            PumpUntil([&] { return focus() != hFocus; });
-        }
-        return false;
+    // Clicks into the dialog's control, as a user does, and waits until it has the focus.
+    static bool ClickInto(HWND hDialog, int nId) {
+        RECT rc;
+        GetWindowRect(GetDlgItem(hDialog, nId), &rc);
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return SendClick({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}) && PumpUntil([&] {
+                   GetGUIThreadInfo(GetWindowThreadProcessId(hDialog, nullptr), &info);
+                   return GetDlgCtrlID(info.hwndFocus) == nId;
+               });
     }
     // Answers the close confirmation that has been asked for with yes; the program ends.
     static void ConfirmQuit(const ProgramProcess& program) {
@@ -148,9 +142,9 @@ TEST_F(FaultsEndToEnd, AShortcutAddedThroughTheWindowSurvivesAKill) {
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hFrame) != FALSE; }));
     ASSERT_TRUE(SendKeyCombination(0, VK_INSERT));
     const HWND hEditor = program->WaitFor(L"#32770");
-    ASSERT_TRUE(TabTo(hEditor, IDC_HOTKEY));
+    ASSERT_TRUE(ClickInto(hEditor, IDC_HOTKEY));
     SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W');
-    ASSERT_TRUE(TabTo(hEditor, IDC_FILENAME));
+    ASSERT_TRUE(ClickInto(hEditor, IDC_FILENAME));
     SendText(recorderPath.c_str());
     SendKeyCombination(0, VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hEditor); }));
