@@ -1,5 +1,7 @@
 // The program on its worst day: a broken profile, targets with long paths or in any script, its
-// hot-key ids used up, ten thousand presses and a thousand changes. Each case ends with nothing
+// hot-key ids used up, keys taken by another program in the middle of a change, the session
+// ending with a box or the editor open, a profile that cannot be written, a restarted
+// notification area, ten thousand presses and a thousand changes. Each case ends with nothing
 // lost and the user told what they need to know.
 #include "program/ProgramTest.h"
 
