@@ -57,18 +57,19 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
     Stored::Put(0, L"C:\\good", L"", OP_OPEN_FILE, 'G' << 8 | MOD_ALT);
     Stored::Put(1, L"C:\\text key", L"", OP_OPEN_FILE, 0);
     Stored::PutText(L"01 Key", L"19971");
-    Stored::PutNumber(L"02 FileName", 5);
+    Stored::PutNumber(L"02 FileName", 5); // read as no name
+    Stored::PutNumber(L"02 Key", 'H' << 8 | MOD_ALT);
     // Positions beyond the number of values the section holds cannot have entries: the broken
     // ones and the absent ones up to there get a message each, nothing beyond.
     for (int i = 0; i < 9; ++i)
         m_answers.Answer(IDOK);
     ASSERT_TRUE(Start());
-    EXPECT_EQ(Column(1), L"C:\\good");
+    EXPECT_EQ(Column(1), L"C:\\good|");
     EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(9, kUnbindable));
     Stored::RemoveAll();
     Exit();
     EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(0, kFileNameWord)),
-              L"dword:1|sz:C:\\good");
+              L"dword:2|sz:C:\\good");
 
     // A count of the wrong kind is no count.
     Stored::RemoveAll();
