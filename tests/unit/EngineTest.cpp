@@ -95,7 +95,11 @@ TEST(ShortcutLoad, KeepsOnlyEntriesThatAnotherProgramHeld) {
     load.Note({L"C:\\odd", L"", OP_NONE, 'B' << 8}, AddRefusal::RegistrationRefused, 87);
     load.Note({L"C:\\space", L"", OP_NONE, VK_SPACE << 8}, AddRefusal::KeyNotBindable, 0);
     load.Note({L"C:\\late", L"", OP_NONE, 'L' << 8}, AddRefusal::IdsUsedUp, 0);
-    ASSERT_EQ(load.Kept().size(), 1u);
+    // The Windows key makes another combination: held elsewhere, it is kept.
+    load.Note({L"C:\\win", L"", OP_NONE, 'A' << 8 | MOD_ALT | MOD_WIN},
+              AddRefusal::RegistrationRefused, kTaken);
+    ASSERT_EQ(load.Kept().size(), 2u);
+    EXPECT_EQ(load.Kept()[1].strFileName, CString(L"C:\\win"));
     // A count reads no more positions than the section has values, and none when below 1.
     EXPECT_EQ(ShortcutLoad::PositionsToRead(0x7FFFFFFF, 9), 9);
     EXPECT_EQ(ShortcutLoad::PositionsToRead(3, 9), 3);
