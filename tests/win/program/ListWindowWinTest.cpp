@@ -68,7 +68,8 @@ TEST_F(ListWindow, DeleteAndEditAreOfferedForTheSelectionOnly) {
               Joined(0, MF_GRAYED));
     EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
     Select({1});
-    EXPECT_EQ(ItemState(hEdit, ID_SHORTCUT_EDIT), 0u);
+    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_DELETE), ItemState(hEdit, ID_SHORTCUT_EDIT)),
+              Joined(0, 0));
 }
 
 TEST_F(ListWindow, TheEditKeyEditsTheOneSelectedRowAndNothingWhenTwoAre) {
