@@ -215,10 +215,10 @@ void CMainFrame::OnClose() {
         if (nAnswer == IDNO && !m_bQuitRequested)
             return;
     }
-    // The view writes the list again as it goes; a profile that cannot take it is told now,
-    // while a box can still be shown.
+    // Saved before the frame goes, so that a profile that cannot take the list is told while a
+    // box can still be shown.
     if (pView)
-        pView->StoreShortcuts();
+        pView->SaveShortcuts();
     CFrameWnd::OnClose();
 }
 

@@ -39,10 +39,9 @@ DWORD CWendrakeView::WriteShortcuts() {
     // Without a load the empty list says nothing about what is stored: keep it as it is.
     if (!m_bLoaded)
         return ERROR_SUCCESS;
-    const CListCtrl list = GetListCtrl();
     std::vector<StoredShortcut> rows;
-    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL))
-        rows.push_back(StoredShortcut::From(*GetShortcutRecord(i)));
+    for (const ShortcutRecord* pRecord : Records())
+        rows.push_back(StoredShortcut::From(*pRecord));
     // Out of the list only while its edit runs; stored until the edit has ended.
     if (m_editedOriginal)
         rows.push_back(*m_editedOriginal);
@@ -72,7 +71,10 @@ void CWendrakeView::StoreShortcuts() {
 }
 
 void CWendrakeView::SaveShortcuts() {
-    WriteShortcuts();
+    if (m_bSaved)
+        return;
+    m_bSaved = true;
+    StoreShortcuts();
     // No registration may outlive the window.
     const CListCtrl list = GetListCtrl();
     SetRedraw(FALSE);

@@ -11,11 +11,8 @@ namespace {
 
 // For a combination the system says is taken: which of the list's shortcuts holds it, by the
 // texts its row shows, so that the user can find it among many; or that none does.
-CString HolderLine(const CWendrakeView& view, unsigned nModifiers, unsigned nVirtKey) {
-    const CListCtrl list = view.GetListCtrl();
-    std::vector<const ShortcutRecord*> rows;
-    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL))
-        rows.push_back(view.GetShortcutRecord(i));
+CString HolderLine(const std::vector<const ShortcutRecord*>& rows, unsigned nModifiers,
+                   unsigned nVirtKey) {
     const ShortcutRecord* pHolder = FindHolder(rows, nModifiers, nVirtKey);
     if (!pHolder)
         return AfxLoadString(IDS_KEY_HELD_BY_OTHER_PROGRAM);
@@ -86,7 +83,7 @@ AddOutcome CWendrakeView::TryAddShortcut(int nOperation, const CString& strFileN
     }
     CString strHolder;
     if (outcome.refusal == AddRefusal::RegistrationRefused && outcome.nError == kCombinationTaken)
-        strHolder = HolderLine(*this, nModifiers, nVirtKey);
+        strHolder = HolderLine(Records(), nModifiers, nVirtKey);
     ShowRefusal(outcome, strHolder);
     return outcome;
 }
@@ -108,6 +105,14 @@ void CWendrakeView::RemoveShortcut(int nIndex) {
 
 ShortcutRecord* CWendrakeView::GetShortcutRecord(int nIndex) const {
     return reinterpret_cast<ShortcutRecord*>(GetListCtrl().GetItemData(nIndex));
+}
+
+std::vector<const ShortcutRecord*> CWendrakeView::Records() const {
+    const CListCtrl list = GetListCtrl();
+    std::vector<const ShortcutRecord*> records;
+    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(i, LVNI_ALL))
+        records.push_back(GetShortcutRecord(i));
+    return records;
 }
 
 int CWendrakeView::FindShortcutById(int nId) const {

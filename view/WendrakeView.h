@@ -8,6 +8,7 @@
 #include "framework/CListView.h"
 
 #include <optional>
+#include <vector>
 
 // What the view tells the frame it lies in, sent to that frame.
 // The hot keys were switched on or off: the frame shows the matching picture.
@@ -45,9 +46,10 @@ public:
     // reason when a value could not be written. Tells nobody: at the end of the session no box
     // can be answered, and at destruction none should be open.
     DWORD WriteShortcuts();
-    // Writes the list after a completed change and at the end, telling the user when the
-    // profile cannot take it; the list stays as it is and the next write tries again.
-    void StoreShortcuts();
+    // The save at the end: writes the list, telling the user when the profile cannot take it,
+    // then removes every row, so that no hot key outlives the window. The frame's close calls
+    // it while a box can still be shown; the window's destruction, when no close did.
+    void SaveShortcuts();
     // Column widths and row icons for the window's DPI.
     void ScaleToDpi(UINT nDpi);
 
@@ -79,8 +81,11 @@ private:
     AddOutcome TryAddShortcut(int nOperation, const CString& strFileName,
                               const CString& strParameter, unsigned nModifiers, unsigned nVirtKey);
     void LoadShortcuts();
-    // Writes, then removes every row, so that no hot key outlives the window.
-    void SaveShortcuts();
+    // Writes the list after a completed change, telling the user when the profile cannot take
+    // it; the list stays as it is and the next write tries again.
+    void StoreShortcuts();
+    // The rows' records, top to bottom.
+    std::vector<const ShortcutRecord*> Records() const;
     // Around work that shows boxes or dialogs; the frame hears when the last one ends.
     void BeginBusy() { ++m_nBusy; }
     void EndBusy();
@@ -94,6 +99,7 @@ private:
     // refusal: still stored, with its old values, until the edit ends.
     std::optional<StoredShortcut> m_editedOriginal;
     bool m_bLoaded = false; // the save writes nothing unless the load ran
+    bool m_bSaved = false;  // the save at the end has run
     int m_nBusy = 0;
 
     DECLARE_MESSAGE_MAP()
