@@ -32,19 +32,16 @@ public:
     // Starts the program through the shell (a shortcut to it will do) with the arguments, and
     // waits until it waits for input: its start-up is over, or it shows a box.
     bool Start(const std::wstring& arguments = L"");
-    HANDLE Handle() const { return m_hProcess; }
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000) const;
-    bool Running() const { return WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT; }
 
     // The main window: the one that owns the notification icon; nullptr when none does.
     HWND MainFrame() const;
-    // Its visible top-level windows of the class: "#32770" for boxes and dialogs, "#32768" for
-    // menus.
-    std::vector<HWND> Visible(const wchar_t* pszClass) const;
-    // The first such window once there is one, or nullptr.
+    // Its first visible top-level window of the class ("#32770" for boxes and dialogs,
+    // "#32768" for menus) once there is one, or nullptr.
     HWND WaitFor(const wchar_t* pszClass, DWORD timeoutMs = 10000) const;
 
 private:
+    std::vector<HWND> Visible(const wchar_t* pszClass) const;
     std::wstring m_program;
     HANDLE m_hProcess = nullptr;
 };

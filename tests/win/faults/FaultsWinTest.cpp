@@ -194,9 +194,12 @@ TEST_F(Faults, ASessionEndWhileARefusedEditIsOpenStoresTheOriginal) {
     EXPECT_EQ(TakeLaunch(), Launched(L"n"));
 }
 
-TEST_F(Faults, ASessionEndDuringAnAddStoresTheListAsItWas) {
+TEST_F(Faults, ASessionEndDuringAnAddStoresTheListAsItWasAndACancelledOneNothing) {
     StoreThree();
     ASSERT_TRUE(Start());
+    Stored::RemoveAll();
+    SendMessageW(Frame(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(Stored::Value(kShortcutCount), L"absent");
     std::wstring stored;
     m_answers.Then(EndSessionThenCancel(Frame(), &stored));
     Command(ID_SHORTCUT_ADD);
@@ -214,24 +217,36 @@ TEST_F(Faults, ASessionEndDuringADropStoresTheFilesTakenBeforeIt) {
     EXPECT_EQ(stored, ThreeEndingWith(RecorderPath(), L"", 'N'));
 }
 
-TEST_F(Faults, AnAddWhoseKeyAnotherProgramTookMeanwhileReopensAndACancelChangesNothing) {
-    StoreThree();
+TEST_F(Faults, ATakenKeyIsRefusedNamingItsHolderAndACancelAfterwardsChangesNothing) {
+    Stored::PutCount(2);
+    Stored::Put(0, L"C:\\win.exe", L"", OP_OPEN_FILE, 'A' << 8 | MOD_WIN | MOD_CONTROL | MOD_ALT);
+    Stored::Put(1, L"", L"", OP_NONE, 'A' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
-    const WORD kCtrlAltQ = MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT);
+    // Ctrl+Alt+A, the same with the Windows key, then Win+Ctrl+Alt+B, which another program takes
+    // while the editor is open; each refusal opens the editor again with what was entered.
+    const WORD kCtrlAltA = MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT);
     std::wstring shownPath;
-    m_answers.Then([&](HWND hDlg) {
-        RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q');
-        Enter(kCtrlAltQ, L"C:\\q.exe")(hDlg);
+    m_answers.Then(Enter(kCtrlAltA, L"C:\\new.exe")).Answer(IDOK).Then([&](HWND hDlg) {
+        SendDlgItemMessageW(hDlg, IDC_WINKEY, BM_CLICK, 0, 0);
+        Enter(kCtrlAltA, L"C:\\new.exe")(hDlg);
+    });
+    m_answers.Answer(IDOK).Then([](HWND hDlg) {
+        RegisterHotKey(nullptr, 1, MOD_WIN | MOD_CONTROL | MOD_ALT, 'B');
+        Enter(MAKEWORD('B', HOTKEYF_CONTROL | HOTKEYF_ALT), L"C:\\new.exe")(hDlg);
     });
     m_answers.Answer(IDOK).Then(Cancel(&shownPath));
     Command(ID_SHORTCUT_ADD);
     UnregisterHotKey(nullptr, 1);
-    EXPECT_EQ(
-        m_answers.TakeTexts(),
-        std::vector<std::wstring>{SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) + kTakenElsewhere});
-    EXPECT_EQ(shownPath, L"C:\\q.exe") << "the editor opens again with what was entered";
-    EXPECT_EQ(Rows(), 3);
-    EXPECT_EQ(CountAndThird(), ThreeEndingWith(L"C:\\missing.exe", L"", 'P'));
+    const std::wstring taken = SystemText(ERROR_HOTKEY_ALREADY_REGISTERED);
+    EXPECT_EQ(m_answers.TakeTexts(),
+              (std::vector<std::wstring>{
+                  taken + L"\nこのキーは一覧のショートカット「Ctrl + Alt + A」(何もしない) "
+                          L"が使っています。",
+                  taken + L"\nこのキーは一覧のショートカット「Win + Ctrl + Alt + A」(C:\\win.exe) "
+                          L"が使っています。",
+                  taken + kTakenElsewhere}));
+    EXPECT_EQ(shownPath, L"C:\\new.exe");
+    EXPECT_EQ(Joined(Rows(), Stored::Value(kShortcutCount)), L"2|dword:2");
 }
 
 TEST_F(Faults, AQuitFromTheNotificationAreaWhileTheEditorIsOpenWaitsForIt) {

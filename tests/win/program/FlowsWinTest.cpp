@@ -28,7 +28,7 @@ protected:
     }
 };
 
-TEST_F(Flows, AddTakesOneMoreRowUpTo301AndWritesItAtOnce) {
+TEST_F(Flows, AddTakesOneMoreRowUpTo301WritesItAtOnceThenSaysTheListIsFull) {
     StoreRows(300);
     ASSERT_TRUE(Start());
     m_answers.Then(Enter(kCtrlAltE, RecorderPath()));
@@ -37,11 +37,7 @@ TEST_F(Flows, AddTakesOneMoreRowUpTo301AndWritesItAtOnce) {
     EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:301");
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'E'));
     EXPECT_EQ(TakeLaunch(), Launched());
-}
-
-TEST_F(Flows, AFullListRefusesTheAddFromTheMenuAndFromCtrlN) {
-    StoreRows(301);
-    ASSERT_TRUE(Start());
+    // From the menu as from Ctrl+N.
     m_answers.Answer(IDOK).Answer(IDOK);
     Command(ID_SHORTCUT_ADD);
     Command(ID_TRAY_SHOWWINDOW);
@@ -66,29 +62,20 @@ TEST_F(Flows, ADoubleClickEditsTheRowUnderItAndBelowTheRowsDoesNothing) {
     EXPECT_EQ(Column(1), RecorderPath() + L"|C:\\other");
 }
 
-TEST_F(Flows, AnOpenEditKeepsTheShortcutWorkingAndACancelChangesNothing) {
+TEST_F(Flows, AnEditKeepsTheShortcutWorkingWhileOpenAndMovesItsRowToTheEndWhenConfirmed) {
     StoreTwoAndStart();
-    std::wstring pressedMeanwhile;
+    std::wstring pressedMeanwhile, shownPath;
     m_answers.Then([&](HWND hDlg) {
         SendKeyCombination(MOD_CONTROL | MOD_ALT, 'E');
         pressedMeanwhile = TakeLaunch();
-        PressButton(hDlg, IDCANCEL);
+        Enter(kCtrlAltE, L"C:\\changed", &shownPath)(hDlg);
     });
     Select({0});
     Command(ID_SHORTCUT_EDIT);
     EXPECT_EQ(pressedMeanwhile, Launched());
-    EXPECT_EQ(Column(1), RecorderPath() + L"|C:\\other");
-}
-
-TEST_F(Flows, AConfirmedEditMovesTheRowToTheEndAndWritesItAtOnce) {
-    StoreTwoAndStart();
-    std::wstring shownPath;
-    m_answers.Then(Enter(kCtrlAltE, L"C:\\changed", &shownPath));
-    Select({0});
-    Command(ID_SHORTCUT_EDIT);
     EXPECT_EQ(shownPath, RecorderPath());
     EXPECT_EQ(Column(1), L"C:\\other|C:\\changed");
-    EXPECT_EQ(Stored::Value(1, kFileNameWord), L"sz:C:\\changed");
+    EXPECT_EQ(Stored::Value(1, kFileNameWord), L"sz:C:\\changed") << "written at once";
 }
 
 TEST_F(Flows, ARefusedEditReopensAndACancelBringsTheOriginalBackAtTheEnd) {

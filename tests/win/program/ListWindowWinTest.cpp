@@ -96,6 +96,9 @@ TEST_F(ListWindow, CtrlASelectsEveryRowAndCtrlDDeletesThem) {
     Select({});
     EXPECT_TRUE(Keys(MOD_CONTROL, 'A', [&] { return ListView_GetSelectedCount(View()) == 5; }));
     EXPECT_TRUE(Keys(MOD_CONTROL, 'D', [&] { return Rows() == 0; }));
+    // A count of 0; the entries of the longer list stay, unread.
+    EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(0, kFileNameWord)),
+              L"dword:0|sz:C:\\b");
     HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
     EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_SELECTALL), ItemState(hEdit, ID_SHORTCUT_DELETE)),
               Joined(MF_GRAYED, MF_GRAYED));

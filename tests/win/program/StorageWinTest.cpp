@@ -65,29 +65,4 @@ TEST_F(Storage, TheEndWritesTheListInTheOrderShown) {
     EXPECT_EQ(Stored::Value(100, kFileNameWord), L"sz:C:\\1000");
 }
 
-TEST_F(Storage, AnEmptiedListStoresACountOfZeroAndTheOldEntriesStayUnread) {
-    StoreRows(2);
-    ASSERT_TRUE(Start());
-    Command(ID_SHORTCUT_SELECTALL);
-    Command(ID_SHORTCUT_DELETE);
-    ASSERT_TRUE(Close());
-    EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(0, kFileNameWord)),
-              L"dword:0|sz:C:\\1000");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(Rows(), 0);
-}
-
-TEST_F(Storage, TheSessionsEndWritesTheListAndACancelledLogOffNothing) {
-    // At log-off the windows are never destroyed: the session's end writes the list itself.
-    StoreRows(2);
-    ASSERT_TRUE(Start());
-    Stored::RemoveAll();
-    SendMessageW(Frame(), WM_ENDSESSION, FALSE, 0);
-    EXPECT_EQ(Stored::Value(kShortcutCount), L"absent");
-    SendMessageW(Frame(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(1, kFileNameWord)),
-              L"dword:2|sz:C:\\1001");
-    EXPECT_NE(Frame(), nullptr);
-}
-
 } // namespace

@@ -9,12 +9,12 @@
 
 namespace synthetic {
 
-inline INPUT Key(WORD vk, bool bUp, WORD wChar = 0) {
+inline INPUT Key(WORD vk, bool bUp) {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
-    input.ki.wScan = wChar ? wChar : static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = (bUp ? KEYEVENTF_KEYUP : 0) | (wChar ? KEYEVENTF_UNICODE : 0);
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
     return input;
 }
 
@@ -72,16 +72,6 @@ inline bool PressAndHandle(UINT nModifiers, UINT nVirtKey, UINT nMessage) {
                           PumpUntil([] { return synthetic::AwaitedTaken(); });
     UnhookWindowsHookEx(hHook);
     return bHandled;
-}
-
-// Types the text character by character, whatever the keyboard layout.
-inline bool SendText(const wchar_t* pszText) {
-    std::vector<INPUT> inputs;
-    for (const wchar_t* p = pszText; *p; ++p) {
-        inputs.push_back(synthetic::Key(0, false, *p));
-        inputs.push_back(synthetic::Key(0, true, *p));
-    }
-    return synthetic::Send(inputs);
 }
 
 // Moves the mouse to the point (screen coordinates) and clicks the left button nClicks times,
