@@ -1,11 +1,7 @@
 ; The installer: Wendrake for the current user, with its help file, a Start-menu shortcut and,
 ; if chosen, a shortcut in the user's Startup folder; and the uninstaller for it.
-; scripts/package defines VERSION, EXE32, EXE64, HELP, ICON and OUTFILE, and TARGET for a build
-; other than the usual 32-bit installer that runs on every Windows.
+; scripts/package defines VERSION, EXE32, EXE64, HELP, ICON and OUTFILE.
 Unicode true
-!ifdef TARGET
-Target ${TARGET}
-!endif
 
 !include MUI2.nsh
 !include LogicLib.nsh

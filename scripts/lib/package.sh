@@ -18,8 +18,3 @@ package_installer() {
     echo "$1/dist/Wendrake-$(package_version "$1")-setup.exe"
 }
 
-# The same installer built as a 64-bit program, for testing on machines that cannot start
-# 32-bit programs. Not shipped.
-package_installer_x86_64() {
-    echo "$1/build/package/Wendrake-$(package_version "$1")-setup-x86_64.exe"
-}

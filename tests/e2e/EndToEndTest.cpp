@@ -60,19 +60,6 @@ TEST_F(EndToEnd, StartsHiddenWithItsIconAndASecondCopyEndsAtOnce) {
     Quit(first);
 }
 
-TEST_F(EndToEnd, ADocumentThatCannotBeOpenedIsToldAndTheProfileIsLeftAlone) {
-    Stored::PutCount(1);
-    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 0xABCD0000 | 'A' << 8 | MOD_ALT);
-    ProgramProcess missing;
-    ASSERT_TRUE(missing.Start(L"\"C:\\無い\\メモ.txt\""));
-    const HWND hBox = missing.WaitFor(L"#32770");
-    EXPECT_EQ(BoxText(hBox).rfind(L"C:\\無い\\メモ.txt\n", 0), 0u) << "the path comes first";
-    PressButton(hBox, IDOK);
-    EXPECT_TRUE(missing.WaitForExit().has_value());
-    EXPECT_TRUE(TrayIconWindows().empty());
-    EXPECT_EQ(Stored::Value(0, kKeyWord), L"dword:" + std::to_wstring(0xABCD0000 | 'A' << 8 | 1));
-}
-
 TEST_F(EndToEnd, TheIconsMenuQuitsAfterAskingAndTheEndWritesTheList) {
     Stored::PutCount(1);
     Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);

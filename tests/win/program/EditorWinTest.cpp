@@ -61,21 +61,6 @@ protected:
     }
 };
 
-TEST_F(Editor, TakesWhatIsEnteredWithTheOkButtonFocusedFirst) {
-    CShortcutDlg dlg;
-    m_answers.Then([&](HWND hDlg) {
-        EXPECT_EQ(GetDlgItem(hDlg, IDOK), GetFocus()) << "the first tab stop";
-        TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
-        Click(hDlg, IDC_WINKEY);
-        Click(hDlg, IDC_OP_EXPLORE);
-        SetDlgItemTextW(hDlg, IDC_FILENAME, L"  "); // blanks are a path too
-        SetDlgItemTextW(hDlg, IDC_PARAMETER, L"/s 名前");
-        PressButton(hDlg, IDOK);
-    });
-    ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(Accepted(dlg), L"78|6|1|  |2|/s 名前");
-}
-
 TEST_F(Editor, ShowsTheValuesAnEditGivesItAndEnablesTheArgumentsForAFileOnly) {
     // The argument edit is enabled whatever the operation, until a radio button says
     // otherwise; a disabled edit's text comes back as it was.
@@ -104,26 +89,29 @@ TEST_F(Editor, ShowsTheValuesAnEditGivesItAndEnablesTheArgumentsForAFileOnly) {
     EXPECT_EQ(Accepted(dlg), L"45|9|1||3|-x");
 }
 
-TEST_F(Editor, RefusesAMissingKeyOrPathAndKeepsEveryInput) {
-    CShortcutDlg refusing;
+TEST_F(Editor, RefusesAMissingKeyOrPathKeepingEveryInputThenTakesWhatIsEntered) {
+    CShortcutDlg dlg;
     m_answers.Then([&](HWND hDlg) {
+        EXPECT_EQ(GetDlgItem(hDlg, IDOK), GetFocus()) << "the first tab stop";
         m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK); // neither key nor path
         Click(hDlg, IDC_WINKEY);
         Click(hDlg, IDC_OP_EXPLORE);
-        SetDlgItemTextW(hDlg, IDC_PARAMETER, L"-x");
+        SetDlgItemTextW(hDlg, IDC_PARAMETER, L"/s 名前");
         TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
         m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK); // a key without a path
-        EXPECT_EQ(Shown(hDlg), L"1614||-x|1|1006");
-        SetDlgItemTextW(hDlg, IDC_FILENAME, L"C:\\");
-        TypeHotKey(hDlg, 0, VK_SHIFT, 0); // a modifier alone is no key
+        EXPECT_EQ(Shown(hDlg), L"1614||/s 名前|1|1006");
+        SetDlgItemTextW(hDlg, IDC_FILENAME, L"  "); // blanks are a path too
+        TypeHotKey(hDlg, 0, VK_SHIFT, 0);           // a modifier alone is no key
         m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK);
-        EXPECT_EQ(Shown(hDlg), L"0|C:\\|-x|1|1006");
-        PressButton(hDlg, IDCANCEL);
+        EXPECT_EQ(Shown(hDlg), L"0|  |/s 名前|1|1006");
+        TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
+        PressButton(hDlg, IDOK);
     });
-    EXPECT_EQ(IDCANCEL, refusing.DoModal());
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(Accepted(dlg), L"78|6|1|  |2|/s 名前");
     const std::wstring noKey = L"キーが設定されていません。";
     EXPECT_EQ(m_answers.TakeTexts(),
               (std::vector<std::wstring>{

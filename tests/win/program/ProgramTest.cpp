@@ -110,23 +110,22 @@ WORD ProgramTest::HotKey(HWND hDlg) {
     return static_cast<WORD>(SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
 }
 
-ModalAnswers::Step ProgramTest::Enter(WORD wHotKey, std::wstring path, std::wstring* pShownPath,
-                                      WORD* pShownKey) {
+ModalAnswers::Step ProgramTest::Enter(WORD wHotKey, std::wstring path, std::wstring* pShownPath) {
     return [=](HWND hDlg) {
         if (pShownPath)
             *pShownPath = ItemText(hDlg, IDC_FILENAME);
-        if (pShownKey)
-            *pShownKey = HotKey(hDlg);
         SendDlgItemMessageW(hDlg, IDC_HOTKEY, HKM_SETHOTKEY, wHotKey, 0);
         SetDlgItemTextW(hDlg, IDC_FILENAME, path.c_str());
         PressButton(hDlg, IDOK);
     };
 }
 
-ModalAnswers::Step ProgramTest::Cancel(std::wstring* pShownPath) {
+ModalAnswers::Step ProgramTest::Cancel(std::wstring* pShownPath, WORD* pShownKey) {
     return [=](HWND hDlg) {
         if (pShownPath)
             *pShownPath = ItemText(hDlg, IDC_FILENAME);
+        if (pShownKey)
+            *pShownKey = HotKey(hDlg);
         PressButton(hDlg, IDCANCEL);
     };
 }

@@ -28,11 +28,11 @@ public:
     // What a dialog's control shows; the key in the editor's hot-key control.
     static std::wstring ItemText(HWND hDlg, int nId);
     static WORD HotKey(HWND hDlg);
-    // An editor's part: the key and the path entered, then OK; what it showed first is kept.
+    // An editor's part: the key and the path entered, then OK; the path it showed first is kept.
     static ModalAnswers::Step Enter(WORD wHotKey, std::wstring path,
-                                    std::wstring* pShownPath = nullptr, WORD* pShownKey = nullptr);
-    // An editor's part: Cancel, keeping the path it showed.
-    static ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr);
+                                    std::wstring* pShownPath = nullptr);
+    // An editor's part: Cancel, keeping the path and the key it showed.
+    static ModalAnswers::Step Cancel(std::wstring* pShownPath = nullptr, WORD* pShownKey = nullptr);
     // The system's text for an error, as the program shows it.
     static std::wstring SystemText(DWORD dwError);
     // Stored rows doing nothing for C:\1000, C:\1001, ..., on letters with every set of

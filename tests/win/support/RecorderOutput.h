@@ -31,15 +31,12 @@ inline std::wstring Launched(const std::wstring& arguments = L"") {
 }
 
 // The launches read so far, in characters of the file.
-inline size_t& RecorderLinesTaken() {
-    static size_t nTaken = 0;
-    return nTaken;
-}
+inline size_t g_nRecorderTaken = 0;
 
 // Forgets every launch, at the start of a case.
 inline void ClearLaunches() {
     DeleteFileW(g_recorderOutput.c_str());
-    RecorderLinesTaken() = 0;
+    g_nRecorderTaken = 0;
 }
 
 // The line of the next launch not taken yet, in the order they started; empty when none came
@@ -53,11 +50,11 @@ inline std::wstring TakeLaunch(DWORD timeoutMs = 10000) {
                                     std::istreambuf_iterator<char>()};
             const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()),
                                     bytes.size() / 2);
-            const size_t nEnd = text.find(L'\n', RecorderLinesTaken());
+            const size_t nEnd = text.find(L'\n', g_nRecorderTaken);
             if (nEnd == std::wstring::npos)
                 return false;
-            line = text.substr(RecorderLinesTaken(), nEnd - RecorderLinesTaken());
-            RecorderLinesTaken() = nEnd + 1;
+            line = text.substr(g_nRecorderTaken, nEnd - g_nRecorderTaken);
+            g_nRecorderTaken = nEnd + 1;
             return true;
         },
         timeoutMs);
