@@ -2,7 +2,7 @@
 
 #include "BenchSupport.h"
 
-#include "e2e/ProgramProcess.h"
+#include "ProgramProcess.h"
 #include "engine/KeyNames.h"
 #include "support/BesideThisExe.h"
 #include "support/MessagePump.h"

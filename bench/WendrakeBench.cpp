@@ -6,7 +6,7 @@
 #include "LoadBench.h"
 #include "ProcessBench.h"
 
-#include "e2e/ProgramProcess.h"
+#include "ProgramProcess.h"
 #include "support/BesideThisExe.h"
 
 #include <cstdio>

@@ -1,12 +1,11 @@
-// The program on its worst day: a broken profile, a target path too long for the shell, its
-// hot-key ids used up, keys taken by another program in the middle of a change, the session
+// The program on its worst day: a broken profile, a target path too long for the shell, keys
+// taken by another program or by the list in the middle of a change, the session
 // ending with a box or the editor open, a profile that cannot be written, a restarted
 // notification area. Each case ends with nothing lost and the user told what they need to know.
 #include "program/ProgramTest.h"
 
 #include "app/MainFrame.h"
 #include "support/NotificationArea.h"
-#include "view/WendrakeView.h"
 
 namespace {
 
@@ -114,35 +113,6 @@ TEST_F(Faults, ATargetPathTooLongForTheShellLaunchesUnderItsShortName) {
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'V'));
     // Windows' shell refuses a path this long (Wine's does not).
     EXPECT_EQ(TakeLaunch(), L"1 \"" + std::wstring(szShort) + L"\" ü ქ");
-}
-
-TEST_F(Faults, UsedUpIdsRefuseAnEditAndItsOriginalIsKeptForTheNextStart) {
-    StoreThree();
-    ASSERT_TRUE(Start());
-    auto* pView = dynamic_cast<CWendrakeView*>(CWnd::FromHandlePermanent(View()));
-    ASSERT_NE(pView, nullptr);
-    // A run that has added and removed shortcuts for a very long time.
-    for (int i = 3; i <= kLastHotKeyId; ++i) {
-        ASSERT_TRUE(pView->AddShortcut(OP_NONE, L"", L"", MOD_SHIFT, 'X'));
-        pView->RemoveShortcut(3);
-    }
-    m_answers.Then(Enter(MAKEWORD('Y', HOTKEYF_CONTROL | HOTKEYF_ALT), L"C:\\y"))
-        .Answer(IDOK)
-        .Then(Cancel())
-        .Answer(IDOK);
-    Select({0});
-    Command(ID_SHORTCUT_EDIT);
-    EXPECT_EQ(m_answers.TakeTexts(),
-              std::vector<std::wstring>(2, L"0xBFFF 個より多くWindowsに登録できません。"));
-    EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + P");
-    EXPECT_EQ(CountAndLast(), EndingWithN());
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'P')) << "the rest keeps working";
-    m_answers.Answer(IDOK);
-    ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }, 10000));
-    EXPECT_EQ(m_answers.TakeTexts().size(), 1u) << "the missing file's launch failure";
-    ASSERT_TRUE(Start());
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'N'));
-    EXPECT_EQ(TakeLaunch(), Launched(L"n"));
 }
 
 TEST_F(Faults, AnEditsOriginalTakenMeanwhileIsKeptForTheNextStart) {

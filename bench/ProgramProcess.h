@@ -1,6 +1,5 @@
 // A program as a process of its own, the real Wendrake.exe unless told otherwise, started and
 // watched from outside as the system and the user see it: its windows, its boxes and its end.
-// It brings the vocabulary the tests of the program as a process share.
 #pragma once
 
 #include "engine/ProfileNames.h"
