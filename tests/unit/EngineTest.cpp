@@ -19,10 +19,6 @@ CString KeyText(unsigned nModifiers, unsigned nVirtKey) {
 }
 
 TEST(KeyNames, OnlyNamedKeysCanBeBoundAndTheirTextsAndEncodingsAreFixed) {
-    int nNamed = 0;
-    for (unsigned vk = 0; vk < 256; ++vk)
-        nNamed += GetKeyName(vk) != nullptr;
-    EXPECT_EQ(nNamed, 105);
     for (unsigned vk : {0x00, VK_TAB, VK_RETURN, VK_SPACE, VK_DELETE, VK_DECIMAL, 0x100}) {
         CString untouched(L"before");
         EXPECT_FALSE(FormatKeyText(MOD_CONTROL, vk, untouched)) << "vk " << vk;

@@ -11,6 +11,8 @@ namespace {
 
 const int kTreeId = 0x3741; // the folder dialog's tree
 const WORD kCtrlAltN = MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT);
+// A folder with a Japanese name, at the top of the drive.
+const std::wstring kFolder = L"C:\\編集 テスト";
 
 class Editor : public ProgramTest {
 protected:
@@ -20,14 +22,12 @@ protected:
         // Wine's ID lists carry a folder's last access time, which the first listing after a
         // change moves: both folders are listed once, so that the folder dialog's tree and the
         // path it is given agree.
-        CreateDirectoryW(Folder().c_str(), nullptr);
+        CreateDirectoryW(kFolder.c_str(), nullptr);
         for (const wchar_t* pszPattern : {L"C:\\*", L"C:\\編集 テスト\\*"}) {
             WIN32_FIND_DATAW found;
             FindClose(FindFirstFileW(pszPattern, &found));
         }
     }
-    // A folder with a Japanese name, at the top of the drive.
-    static std::wstring Folder() { return L"C:\\編集 テスト"; }
     static void Click(HWND hDlg, int nId) { SendDlgItemMessageW(hDlg, nId, BM_CLICK, 0, 0); }
     static void TypeHotKey(HWND hDlg, UINT nModifiers, UINT nVirtKey, WORD wExpected) {
         SetForegroundWindow(hDlg);
@@ -43,7 +43,7 @@ protected:
     }
     static void ChooseFolder(HWND hDlg) {
         EXPECT_NE(nullptr, GetDlgItem(hDlg, kTreeId)) << "the folder dialog";
-        SendMessageW(hDlg, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(Folder().c_str()));
+        SendMessageW(hDlg, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kFolder.c_str()));
         PressButton(hDlg, IDOK);
     }
     // The inputs as the user sees them: key, path, arguments, Windows check, checked radio.
@@ -139,7 +139,7 @@ TEST_F(Editor, BrowseOffersTheFileDialogForAFileAndTheFolderChooserOtherwise) {
         }
         m_answers.Then(ChooseFolder);
         PressAndAwait(hDlg, IDC_BROWSE);
-        EXPECT_EQ(Shown(hDlg), L"0|" + Folder() + L"|-typed|1|1007") << "the folder's full path";
+        EXPECT_EQ(Shown(hDlg), L"0|" + kFolder + L"|-typed|1|1007") << "the folder's full path";
         PressButton(hDlg, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());

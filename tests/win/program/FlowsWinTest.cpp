@@ -18,8 +18,7 @@ protected:
     }
     // The row's second column, double-clicked, or a point that far below the rows.
     bool DoubleClick(int nRow, int nRowsBelow = 0) {
-        Command(ID_TRAY_SHOWWINDOW);
-        SetForegroundWindow(Frame());
+        ShowAndFocus();
         RECT rc;
         ListView_GetSubItemRect(View(), nRow, 2, LVIR_BOUNDS, &rc);
         POINT pt = {rc.left + 5, (rc.top + rc.bottom) / 2 + nRowsBelow * (rc.bottom - rc.top)};
@@ -40,9 +39,7 @@ TEST_F(Flows, AddTakesOneMoreRowUpTo301WritesItAtOnceThenSaysTheListIsFull) {
     // From the menu as from Ctrl+N.
     m_answers.Answer(IDOK).Answer(IDOK);
     Command(ID_SHORTCUT_ADD);
-    Command(ID_TRAY_SHOWWINDOW);
-    SetForegroundWindow(Frame());
-    SetFocus(View());
+    ShowAndFocus();
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL, 'N'));
     ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
     EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(2, L"これ以上登録できません。"));

@@ -27,11 +27,10 @@ inline LRESULT CALLBACK OnGetMessage(int nCode, WPARAM wParam, LPARAM lParam) {
 
 // Presses and releases the key with the keys of the given MOD_ modifiers held.
 inline bool SendKeyCombination(UINT nModifiers, UINT nVirtKey) {
+    const UINT modifierKeys[][2] = {
+        {MOD_CONTROL, VK_CONTROL}, {MOD_SHIFT, VK_SHIFT}, {MOD_ALT, VK_MENU}, {MOD_WIN, VK_LWIN}};
     std::vector<UINT> keys;
-    for (const auto& [nMod, vk] : {std::pair<UINT, UINT>{MOD_CONTROL, VK_CONTROL},
-                                   {MOD_SHIFT, VK_SHIFT},
-                                   {MOD_ALT, VK_MENU},
-                                   {MOD_WIN, VK_LWIN}})
+    for (const auto& [nMod, vk] : modifierKeys)
         if (nModifiers & nMod)
             keys.push_back(vk);
     keys.push_back(nVirtKey);
