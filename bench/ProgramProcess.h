@@ -32,15 +32,18 @@ public:
     // waits until it waits for input: its start-up is over, or it shows a box.
     bool Start(const std::wstring& arguments = L"");
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000) const;
+    bool Running() const { return WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT; }
+    HANDLE Handle() const { return m_hProcess; }
 
     // The main window: the one that owns the notification icon; nullptr when none does.
     HWND MainFrame() const;
     // Its first visible top-level window of the class ("#32770" for boxes and dialogs,
     // "#32768" for menus) once there is one, or nullptr.
     HWND WaitFor(const wchar_t* pszClass, DWORD timeoutMs = 10000) const;
+    // Its visible top-level windows of the class now.
+    std::vector<HWND> Visible(const wchar_t* pszClass) const;
 
 private:
-    std::vector<HWND> Visible(const wchar_t* pszClass) const;
     std::wstring m_program;
     HANDLE m_hProcess = nullptr;
 };
