@@ -52,8 +52,8 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
     Stored::PutCount(0x7FFFFFFF);
     Stored::Put(0, L"C:\\good", L"", OP_OPEN_FILE, 'G' << 8 | MOD_ALT);
     Stored::Put(1, L"C:\\text key", L"", OP_OPEN_FILE, 0);
-    Stored::PutText(L"01 Key", L"19971");
-    Stored::PutNumber(L"02 FileName", 5); // read as no name
+    Stored::PutText(L"01 Key", L"\x5401"); // Alt+T's number, in a text
+    Stored::PutNumber(L"02 FileName", 5);  // read as no name
     Stored::PutNumber(L"02 Key", 'H' << 8 | MOD_ALT);
     // Positions beyond the number of values the section holds cannot have entries: the broken
     // ones and the absent ones up to there get a message each, nothing beyond.
