@@ -38,6 +38,7 @@ IMPLEMENT_DYNCREATE(CMainFrame)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
+ON_MESSAGE(WM_SHOWWINDOW, OnShowWindow)
 ON_WM_SYSCOMMAND()
 ON_WM_DESTROY()
 ON_WM_CLOSE()
@@ -62,26 +63,15 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs) {
         return FALSE;
     // The caption stays the application's name; there is no document name to show.
     cs.style &= ~static_cast<LONG>(FWS_ADDTOTITLE);
+    // A window made with a menu bar takes longer to come about.
+    m_menuBar.Attach(cs.hMenu);
+    cs.hMenu = nullptr;
     return TRUE;
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
-                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS |
-                                   CBRS_FLYBY | CBRS_SIZE_DYNAMIC,
-                               RECT{0, 0, 0, 0}, AFX_IDW_TOOLBAR) ||
-        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
-        return -1;
-    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
-        !m_wndStatusBar.SetIndicators(indicators, sizeof indicators / sizeof indicators[0]))
-        return -1;
-    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
-    EnableDocking(CBRS_ALIGN_ANY);
-    DockControlBar(&m_wndToolBar);
-    ScaleToolBar(AfxGetDpiForWindow(m_hWnd));
-
     m_hIconEnabled = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
     m_hIconDisabled = AfxGetApp()->LoadIcon(IDI_DISABLED);
     m_menuTray.LoadMenu(IDR_TRAYMENU);
@@ -89,7 +79,37 @@ int CMainFrame::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
     return 0;
 }
 
+LRESULT CMainFrame::OnShowWindow(WPARAM wParam, LPARAM) {
+    if (wParam && !m_bShownParts)
+        CreateShownParts();
+    return Default();
+}
+
+void CMainFrame::CreateShownParts() {
+    m_bShownParts = true;
+    // Without its bars the window still works: the menu and the keys reach every command.
+    if (m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
+                              WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS |
+                                  CBRS_FLYBY | CBRS_SIZE_DYNAMIC,
+                              RECT{0, 0, 0, 0}, AFX_IDW_TOOLBAR) &&
+        m_wndToolBar.LoadToolBar(IDR_MAINFRAME)) {
+        m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+        EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&m_wndToolBar);
+    }
+    if (m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) &&
+        m_wndStatusBar.SetIndicators(indicators, sizeof indicators / sizeof indicators[0]))
+        SetMessageText(AFX_IDS_IDLEMESSAGE);
+    ::SetMenu(m_hWnd, m_menuBar.Detach());
+    const UINT nDpi = AfxGetDpiForWindow(m_hWnd);
+    ScaleToolBar(nDpi);
+    if (CWendrakeView* pView = View())
+        pView->PrepareToShow(nDpi);
+}
+
 void CMainFrame::ScaleToolBar(UINT nDpi) {
+    if (!m_wndToolBar.m_hWnd)
+        return;
     const UINT nPictureDpi = PictureDpi(nDpi);
     if (nPictureDpi != m_nToolBarPictureDpi &&
         m_wndToolBar.SetPictures(PictureId(IDR_MAINFRAME, IDB_TOOLBAR_AT, nPictureDpi),

@@ -45,7 +45,7 @@ void CWendrakeView::OnInitialUpdate() {
     list.InsertColumn(0, AfxLoadString(IDS_COLUMN_KEY), LVCFMT_LEFT, 0, 0);
     list.InsertColumn(1, AfxLoadString(IDS_COLUMN_TARGET), LVCFMT_LEFT, 0, 1);
     list.InsertColumn(2, AfxLoadString(IDS_COLUMN_ARGUMENTS), LVCFMT_LEFT, 0, 2);
-    ScaleToDpi(AfxGetDpiForWindow(m_hWnd));
+    // The columns get their widths when the window is first shown.
     LoadShortcuts();
 }
 
@@ -57,12 +57,18 @@ void CWendrakeView::ScaleToDpi(UINT nDpi) {
     list.SetColumnWidth(0, AfxScaleForDpi(160, nDpi));
     list.SetColumnWidth(1, rect.right - AfxScaleForDpi(240, nDpi));
     list.SetColumnWidth(2, AfxScaleForDpi(80, nDpi));
-
+    if (!m_bPictures)
+        return;
     // Without the pictures the list still works: the rows show no icons.
     const UINT nPictureDpi = PictureDpi(nDpi);
     if (m_imageList.Create(PictureId(IDB_LISTICONS, IDB_LISTICONS_AT, nPictureDpi),
                            AfxScaleForDpi(16, nPictureDpi), 1, RGB(0, 255, 0)))
         list.SetImageList(m_imageList, LVSIL_SMALL);
+}
+
+void CWendrakeView::PrepareToShow(UINT nDpi) {
+    m_bPictures = true;
+    ScaleToDpi(nDpi);
 }
 
 void CWendrakeView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {

@@ -50,8 +50,11 @@ public:
     // then removes every row, so that no hot key outlives the window. The frame's close calls
     // it while a box can still be shown; the window's destruction, when no close did.
     void SaveShortcuts();
-    // Column widths and row icons for the window's DPI.
+    // Column widths for the window's DPI and size, and the rows' icons once they are shown.
     void ScaleToDpi(UINT nDpi);
+    // Sizes the columns for the window as it is shown, with the rows' icons, which a hidden
+    // list does without.
+    void PrepareToShow(UINT nDpi);
 
 private:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
@@ -90,11 +93,12 @@ private:
     void BeginBusy() { ++m_nBusy; }
     void EndBusy();
 
-    ShortcutMaker m_maker;  // names keys, hands out hot-key ids, registers
-    int m_nSortState[6];    // per column: 2 never sorted, 0 ascending, 1 descending
-    CImageList m_imageList; // the rows' icons, indexed by operation
-    bool m_bEnabled;        // while false, hot-key presses are swallowed
-    ShortcutLoad m_load;    // the stored entries kept besides the rows
+    ShortcutMaker m_maker;    // names keys, hands out hot-key ids, registers
+    int m_nSortState[6];      // per column: 2 never sorted, 0 ascending, 1 descending
+    CImageList m_imageList;   // the rows' icons, indexed by operation
+    bool m_bPictures = false; // the rows' icons are shown
+    bool m_bEnabled;          // while false, hot-key presses are swallowed
+    ShortcutLoad m_load;      // the stored entries kept besides the rows
     // The shortcut an edit took out of the list while the editor is open again after a
     // refusal: still stored, with its old values, until the edit ends.
     std::optional<StoredShortcut> m_editedOriginal;

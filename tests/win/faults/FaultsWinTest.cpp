@@ -83,23 +83,33 @@ TEST_F(Faults, ASessionEndWhileTheLoadTellsARefusalWritesNothing) {
     EXPECT_EQ(Rows(), 1) << "and the load goes on";
 }
 
-TEST_F(Faults, ATargetPathTooLongForTheShellLaunchesUnderItsShortName) {
+TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
     wchar_t szTemp[MAX_PATH];
     GetTempPathW(MAX_PATH, szTemp);
-    std::wstring folder = szTemp + std::wstring(L"日本語のフォルダ\\");
-    for (CreateDirectoryW(folder.c_str(), nullptr); folder.size() < MAX_PATH;
-         CreateDirectoryW(folder.c_str(), nullptr))
-        folder += std::wstring(40, L'x') + L"\\";
-    const std::wstring path = folder + L"rec.exe";
-    ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), path.c_str(), FALSE));
-    wchar_t szShort[MAX_PATH] = {};
-    GetShortPathNameW(path.c_str(), szShort, MAX_PATH);
-    Stored::PutCount(1);
-    Stored::Put(0, path.c_str(), L"ü ქ", OP_OPEN_FILE, 'V' << 8 | MOD_CONTROL | MOD_ALT);
+    std::wstring folder = szTemp;
+    for (const wchar_t* pszName : {L"ქართული", L"日本語のフォルダ", L"Ελληνικά"}) {
+        folder += pszName + std::wstring(L"\\");
+        CreateDirectoryW(folder.c_str(), nullptr);
+    }
+    std::wstring longFolder = folder;
+    while (longFolder.size() < MAX_PATH) {
+        longFolder += std::wstring(40, L'x') + L"\\";
+        CreateDirectoryW(longFolder.c_str(), nullptr);
+    }
+    const std::wstring scripts = folder + L"rec.exe", longPath = longFolder + L"rec.exe";
+    ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), scripts.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), longPath.c_str(), FALSE));
+    Stored::PutCount(2);
+    Stored::Put(0, scripts.c_str(), L"ü ქ", OP_OPEN_FILE, 'U' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(1, longPath.c_str(), L"long", OP_OPEN_FILE, 'V' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'U'));
+    EXPECT_EQ(TakeLaunch(), L"1 \"" + scripts + L"\" ü ქ");
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'V'));
-    // Windows' shell refuses a path this long (Wine's does not).
-    EXPECT_EQ(TakeLaunch(), L"1 \"" + std::wstring(szShort) + L"\" ü ქ");
+    // Under its short name: Windows' shell refuses a path this long (Wine's does not).
+    const std::wstring launched = TakeLaunch();
+    EXPECT_EQ(launched.substr(launched.size() - 13), L"rec.exe\" long") << launched;
+    EXPECT_EQ(launched.find(std::wstring(40, L'x')), std::wstring::npos) << launched;
 }
 
 TEST_F(Faults, AnEditsOriginalTakenMeanwhileIsKeptForTheNextStart) {

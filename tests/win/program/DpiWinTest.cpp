@@ -1,5 +1,5 @@
 // Sizes made for 96 DPI follow the window's DPI: the column widths, the rows' icons and the tool
-// bar's pictures, at start and when the window moves to a screen of another DPI. The test run
+// bar's pictures, once shown and when the window moves to a screen of another DPI. The test run
 // sets its screens to 144 DPI (scripts/test).
 #include "ProgramTest.h"
 
@@ -21,8 +21,9 @@ std::wstring Sizes(HWND hFrame, HWND hView) {
                   ListView_GetColumnWidth(hView, 2), cxIcon, cyIcon, cxPicture, cyPicture);
 }
 
-TEST_F(Dpi, SizesFollowTheDpiAtStartAndWhenItChanges) {
+TEST_F(Dpi, SizesFollowTheDpiWhenShownAndWhenItChanges) {
     ASSERT_TRUE(Start());
+    ShowAndFocus();
     EXPECT_EQ(Sizes(Frame(), View()), L"240|360|120|24|24|24|23") << "at 144 DPI";
     RECT rcSuggested = {0, 0, 1200, 900};
     SendMessageW(Frame(), WM_DPICHANGED, MAKEWPARAM(192, 192),

@@ -23,9 +23,9 @@ TEST_F(MainFrame, StartsHiddenWithItsIconAndAClickOnItShowsTheWindow) {
     GetWindowTextW(Frame(), szCaption, 16);
     EXPECT_STREQ(szCaption, L"Wendrake") << "no document name in the caption";
     EXPECT_NE(IconWindow(Frame()), nullptr);
-    EXPECT_EQ(ItemText(Frame(), AFX_IDW_STATUS_BAR), L"ﾚﾃﾞｨ");
     SendMessageW(Frame(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(Frame()));
+    EXPECT_TRUE(PumpUntil([&] { return ItemText(Frame(), AFX_IDW_STATUS_BAR) == L"ﾚﾃﾞｨ"; }));
     SendMessageW(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(IsWindowVisible(Frame())) << "minimised means hidden, the icon the way back";
     EXPECT_NE(IconWindow(Frame()), nullptr) << "one icon still";
