@@ -2,14 +2,6 @@
 // watched from outside as the system and the user see it: its windows, its boxes and its end.
 #pragma once
 
-#include "engine/ProfileNames.h"
-#include "engine/ShortcutRecord.h"
-#include "support/MessagePump.h"
-#include "support/ModalAnswers.h"
-#include "support/RecorderOutput.h"
-#include "support/StoredShortcuts.h"
-#include "support/SyntheticInput.h"
-
 #include <windows.h>
 
 #include <optional>
