@@ -12,23 +12,19 @@ namespace {
 
 using MainFrame = ProgramTest;
 
-HWND IconWindow(HWND hFrame) {
-    return SoleTrayIconWindow(hFrame, kTrayIconId);
-}
-
 TEST_F(MainFrame, StartsHiddenWithItsIconAndAClickOnItShowsTheWindow) {
     ASSERT_TRUE(Start());
     EXPECT_FALSE(IsWindowVisible(Frame()));
     wchar_t szCaption[16] = {};
     GetWindowTextW(Frame(), szCaption, 16);
     EXPECT_STREQ(szCaption, L"Wendrake") << "no document name in the caption";
-    EXPECT_NE(IconWindow(Frame()), nullptr);
+    EXPECT_NE(SoleTrayIconWindow(Frame(), kTrayIconId), nullptr);
     SendMessageW(Frame(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(Frame()));
     EXPECT_TRUE(PumpUntil([&] { return ItemText(Frame(), AFX_IDW_STATUS_BAR) == L"ﾚﾃﾞｨ"; }));
     SendMessageW(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(IsWindowVisible(Frame())) << "minimised means hidden, the icon the way back";
-    EXPECT_NE(IconWindow(Frame()), nullptr) << "one icon still";
+    EXPECT_NE(SoleTrayIconWindow(Frame(), kTrayIconId), nullptr) << "one icon still";
     Command(ID_TRAY_SHOWWINDOW);
     EXPECT_TRUE(IsWindowVisible(Frame()) && !IsIconic(Frame()));
 }
