@@ -36,13 +36,19 @@ int CFolderChooser::Browse() {
         bi.lpszTitle = m_strTitle.IsEmpty() ? strDefaultTitle : m_strTitle;
         bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
         pidlChosen = SHBrowseForFolderW(&bi);
+        m_strPath.ReleaseBuffer();
         if (pidlChosen) {
             m_nImage = bi.iImage;
-            // The dialog gave a display name only; the caller wants the full path.
-            if (SHGetPathFromIDListW(pidlChosen, m_strPath.GetBuffer(MAX_PATH)))
+            // The dialog gave a display name only; the caller wants the full path, at any
+            // length (SHGetPathFromIDListW gives none of MAX_PATH characters or more). The
+            // name comes from COM's task allocator, which is the shell's.
+            wchar_t* pszPath = nullptr;
+            if (SUCCEEDED(SHGetNameFromIDList(pidlChosen, SIGDN_FILESYSPATH, &pszPath))) {
+                m_strPath = pszPath;
                 nResult = 1;
+                pMalloc->Free(pszPath);
+            }
         }
-        m_strPath.ReleaseBuffer();
     }
 
     if (pidlChosen)

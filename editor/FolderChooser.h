@@ -17,8 +17,8 @@ public:
     // meaningless.
     int Browse();
 
-    // After Browse returned 1: the chosen folder's full path, and its icon's index in the
-    // system image list.
+    // After Browse returned 1: the chosen folder's full path, of any length, and its icon's
+    // index in the system image list.
     const CString& GetPath() const { return m_strPath; }
     int GetImage() const { return m_nImage; }
 

@@ -65,6 +65,7 @@
 #define IDS_KEY_HELD_BY_SHORTCUT 2023
 #define IDS_KEY_HELD_BY_IDLE_SHORTCUT 2024
 #define IDS_KEY_HELD_BY_OTHER_PROGRAM 2025
+#define IDS_TARGET_TOO_LONG 2026
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

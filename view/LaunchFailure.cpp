@@ -10,3 +10,7 @@ CString LaunchFailureText(const CString& strTarget, INT_PTR nShellResult) {
         text += AfxLoadString(nReasonId);
     return text;
 }
+
+CString TargetTooLongText(const CString& strTarget) {
+    return strTarget + AfxLoadString(IDS_TARGET_TOO_LONG);
+}

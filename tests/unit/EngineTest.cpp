@@ -2,6 +2,7 @@
 // encoded, what an add refuses and why, what a load keeps, what a save writes and what a press asks
 // of the shell.
 #include "engine/LaunchCommand.h"
+#include "engine/ShellPath.h"
 #include "engine/ShortcutHolder.h"
 #include "engine/ShortcutLoad.h"
 #include "engine/ShortcutSave.h"
@@ -148,6 +149,28 @@ TEST(LaunchCommand, TheOperationChoosesVerbAndArguments) {
     EXPECT_NE(ShellErrorReasonId(31), 0u);
     for (long long nResult : {-1LL, 1LL, 4LL, 12LL, 33LL})
         EXPECT_EQ(ShellErrorReasonId(nResult), 0u) << nResult;
+}
+
+TEST(ShellPath, ATargetOf260CharactersOrMoreGoesInItsShortFormAskedForWithThePrefix) {
+    const std::wstring name(256, L'a'), drive259 = L"C:\\" + name;
+    // As Windows answers for a path this long: only with the prefix; the first long name
+    // shortened.
+    const auto shortForm = [&](const CString& strAsked, CString& strShort) {
+        std::wstring path(strAsked);
+        path.replace(path.find(name), name.size(), L"A~1");
+        strShort = path.c_str();
+        return path.compare(0, 4, L"\\\\?\\") == 0;
+    };
+    const auto shellPath = [&](const std::wstring& target) {
+        CString made;
+        return MakeShellPath(target.c_str(), shortForm, made) ? made : CString(L"-");
+    };
+    EXPECT_STREQ(shellPath(drive259), drive259.c_str()) << "259 characters go as they are";
+    EXPECT_STREQ(shellPath(L"\\\\s\\" + name), L"\\\\s\\A~1") << "exactly 260 are shortened";
+    EXPECT_STREQ(shellPath(drive259 + L"/b"), L"C:\\A~1\\b");
+    EXPECT_STREQ(shellPath(L"\\\\?\\" + drive259), L"C:\\A~1") << "prefixed already";
+    EXPECT_STREQ(shellPath(drive259 + L"\\" + name), L"-") << "a short form still too long";
+    EXPECT_STREQ(shellPath(L"..\\" + drive259), L"-") << "relative: no prefix, no short form";
 }
 
 } // namespace

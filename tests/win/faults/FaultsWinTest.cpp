@@ -83,7 +83,7 @@ TEST_F(Faults, ASessionEndWhileTheLoadTellsARefusalWritesNothing) {
     EXPECT_EQ(Rows(), 1) << "and the load goes on";
 }
 
-TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
+TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunchOrTheUserIsToldWhyNot) {
     wchar_t szTemp[MAX_PATH];
     GetTempPathW(MAX_PATH, szTemp);
     std::wstring folder = szTemp;
@@ -91,17 +91,25 @@ TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
         folder += pszName + std::wstring(L"\\");
         CreateDirectoryW(folder.c_str(), nullptr);
     }
-    std::wstring longFolder = folder;
-    while (longFolder.size() < MAX_PATH) {
-        longFolder += std::wstring(40, L'x') + L"\\";
-        CreateDirectoryW(longFolder.c_str(), nullptr);
-    }
-    const std::wstring scripts = folder + L"rec.exe", longPath = longFolder + L"rec.exe";
-    ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), scripts.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), longPath.c_str(), FALSE));
-    Stored::PutCount(2);
+    const auto deepen = [](std::wstring deep, const std::wstring& name) {
+        while (deep.size() < MAX_PATH) {
+            deep += name + L"\\";
+            CreateDirectoryW(deep.c_str(), nullptr);
+        }
+        return deep;
+    };
+    // Long names have short ones; 8.3 names all the way have none shorter.
+    const std::wstring longFolder = deepen(folder, std::wstring(40, L'x'));
+    const std::wstring scripts = folder + L"rec.exe", longPath = longFolder + L"rec.exe",
+                       deepPath = deepen(szTemp, L"abcdefgh") + L"rec.exe",
+                       missing = longFolder + L"none.exe";
+    for (const std::wstring& path : {scripts, longPath, deepPath})
+        ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), path.c_str(), FALSE));
+    Stored::PutCount(4);
     Stored::Put(0, scripts.c_str(), L"ü ქ", OP_OPEN_FILE, 'U' << 8 | MOD_CONTROL | MOD_ALT);
     Stored::Put(1, longPath.c_str(), L"long", OP_OPEN_FILE, 'V' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(2, deepPath.c_str(), L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(3, missing.c_str(), L"", OP_OPEN_FILE, 'X' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
     ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'U'));
     EXPECT_EQ(TakeLaunch(), L"1 \"" + scripts + L"\" ü ქ");
@@ -110,6 +118,20 @@ TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunch) {
     const std::wstring launched = TakeLaunch();
     EXPECT_EQ(launched.substr(launched.size() - 13), L"rec.exe\" long") << launched;
     EXPECT_EQ(launched.find(std::wstring(40, L'x')), std::wstring::npos) << launched;
+    // Without a short form the shell could take, the shell is not asked; a missing file is
+    // not found, as a shorter one would be.
+    m_answers.Answer(IDOK).Answer(IDOK);
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.Texts().size() == 1; }));
+    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'X'));
+    ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
+    EXPECT_EQ(m_answers.TakeTexts(),
+              (std::vector<std::wstring>{
+                  deepPath + L"\nはパスが長すぎて (260 文字以上) 開けず、短い名前 (8.3 形式) "
+                             L"もありません。\n浅いフォルダに移すか、浅いフォルダに作った"
+                             L"ショートカット (.lnk) を登録してください。",
+                  missing + L"\nは実行できませんでした。\n指定されたファイルは見つかりません"
+                            L"でした。"}));
 }
 
 TEST_F(Faults, AnEditsOriginalTakenMeanwhileIsKeptForTheNextStart) {
