@@ -23,6 +23,14 @@ const UINT s_uTaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
 // The uninstaller's request to save and end without asking.
 const UINT s_uQuitRequest = RegisterWindowMessageW(L"Wendrake.Quit");
 
+NotifyIconCall s_pfnNotifyIcon = Shell_NotifyIconW;
+
+// How long to wait before the next add after the shell refused so many in a row: at logon it
+// may be busy for a while, so the waits grow, up to half a minute.
+UINT TrayRetryDelay(int nRefused) {
+    return nRefused <= 5 ? 1000u << (nRefused - 1) : 30000u;
+}
+
 // The help file lies beside the program, wherever the program was started from.
 CString HelpFilePath() {
     std::vector<wchar_t> path(MAX_PATH);
@@ -50,13 +58,22 @@ ON_MESSAGE(WM_HOTKEYS_SWITCHED, OnHotKeysSwitched)
 ON_MESSAGE(WM_VIEW_READY, OnViewReady)
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(WM_TIMER, OnTimer)
 ON_REGISTERED_MESSAGE(s_uTaskbarCreated, OnTaskbarCreated)
 ON_REGISTERED_MESSAGE(s_uQuitRequest, OnQuitRequest)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() : m_bTrayIcon(FALSE), m_hIconEnabled(nullptr), m_hIconDisabled(nullptr) {}
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Gone with the window's children, the last users of the font.
+    if (m_hFont)
+        DeleteObject(m_hFont);
+}
+
+void CMainFrame::SetNotifyIconCall(NotifyIconCall pfnCall) {
+    s_pfnNotifyIcon = pfnCall ? pfnCall : Shell_NotifyIconW;
+}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs) {
     if (!CFrameWnd::PreCreateWindow(cs))
@@ -75,6 +92,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
     m_hIconEnabled = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
     m_hIconDisabled = AfxGetApp()->LoadIcon(IDI_DISABLED);
     m_menuTray.LoadMenu(IDR_TRAYMENU);
+    // Run elevated, the program would not hear a shell of normal rights announce itself.
+    ChangeWindowMessageFilterEx(m_hWnd, s_uTaskbarCreated, MSGFLT_ALLOW, nullptr);
     AddTrayIcon();
     return 0;
 }
@@ -105,6 +124,7 @@ void CMainFrame::CreateShownParts() {
     ScaleToolBar(nDpi);
     if (CWendrakeView* pView = View())
         pView->PrepareToShow(nDpi);
+    UseFontFor(nDpi);
 }
 
 void CMainFrame::ScaleToolBar(UINT nDpi) {
@@ -127,7 +147,30 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     ScaleToolBar(nDpi);
     if (CWendrakeView* pView = View())
         pView->ScaleToDpi(nDpi);
+    if (m_bShownParts)
+        UseFontFor(nDpi);
     return 0;
+}
+
+void CMainFrame::UseFontFor(UINT nDpi) {
+    // Without a new font the controls keep the one they have.
+    HFONT hFont = AfxCreateMessageFont(nDpi);
+    if (!hFont)
+        return;
+    const WPARAM wFont = reinterpret_cast<WPARAM>(hFont);
+    if (CWendrakeView* pView = View())
+        pView->SendMessage(WM_SETFONT, wFont, TRUE);
+    if (m_wndStatusBar.m_hWnd)
+        m_wndStatusBar.SendMessage(WM_SETFONT, wFont, TRUE);
+    if (m_wndToolBar.m_hWnd)
+        if (HWND hTips = reinterpret_cast<HWND>(m_wndToolBar.SendMessage(TB_GETTOOLTIPS)))
+            ::SendMessageW(hTips, WM_SETFONT, wFont, TRUE);
+    // No control uses the old one now.
+    if (m_hFont)
+        DeleteObject(m_hFont);
+    m_hFont = hFont;
+    // The status bar's height follows its font.
+    RecalcLayout();
 }
 
 CWendrakeView* CMainFrame::View() const {
@@ -148,14 +191,33 @@ BOOL CMainFrame::NotifyTrayIcon(DWORD dwMessage, UINT uID, HICON hIcon) {
     nid.uFlags = dwMessage == NIM_MODIFY ? NIF_ICON : NIF_MESSAGE | NIF_ICON;
     nid.uCallbackMessage = WM_TRAYNOTIFY;
     nid.hIcon = hIcon;
-    return Shell_NotifyIconW(dwMessage, &nid);
+    return s_pfnNotifyIcon(dwMessage, &nid);
 }
 
 void CMainFrame::AddTrayIcon() {
     if (m_bTrayIcon || !m_hIconEnabled)
         return;
-    NotifyTrayIcon(NIM_ADD, kTrayIconId, m_hIconEnabled);
-    m_bTrayIcon = TRUE;
+    // At logon the shell often gives up on an add while it starts programs, and says nothing
+    // when it is ready: the add is tried again until it goes through. An add it gave up on may
+    // still have gone through late; then only a change succeeds.
+    m_bTrayIcon =
+        NotifyTrayIcon(NIM_ADD, kTrayIconId, CurrentPicture()) ||
+        (m_nTrayAddsRefused > 0 && NotifyTrayIcon(NIM_MODIFY, kTrayIconId, CurrentPicture()));
+    if (m_bTrayIcon) {
+        m_nTrayAddsRefused = 0;
+        KillTimer(m_hWnd, kTrayRetryTimer);
+        return;
+    }
+    ++m_nTrayAddsRefused;
+    SetTimer(m_hWnd, kTrayRetryTimer, TrayRetryDelay(m_nTrayAddsRefused), nullptr);
+}
+
+LRESULT CMainFrame::OnTimer(WPARAM wParam, LPARAM) {
+    if (wParam == kTrayRetryTimer) {
+        KillTimer(m_hWnd, kTrayRetryTimer);
+        AddTrayIcon();
+    }
+    return 0;
 }
 
 void CMainFrame::DeleteTrayIcon() {
@@ -270,9 +332,9 @@ LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CMainFrame::OnTaskbarCreated(WPARAM, LPARAM) {
+    // A new notification area: a new add, with no refusals of the old one counted against it.
     m_bTrayIcon = FALSE;
+    m_nTrayAddsRefused = 0;
     AddTrayIcon();
-    if (m_bTrayIcon && CurrentPicture() != m_hIconEnabled)
-        NotifyTrayIcon(NIM_MODIFY, kTrayIconId, CurrentPicture());
     return 0;
 }

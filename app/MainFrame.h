@@ -14,6 +14,11 @@ class CWendrakeView;
 // The notification-area icon's callback message and its id.
 const UINT WM_TRAYNOTIFY = WM_APP + 100;
 const UINT kTrayIconId = 128;
+// The timer that tries the icon's add again after the shell refused it.
+const UINT_PTR kTrayRetryTimer = 1;
+
+// Shell_NotifyIconW's signature: the call that adds, changes and removes the icon.
+using NotifyIconCall = BOOL(WINAPI*)(DWORD dwMessage, PNOTIFYICONDATAW pData);
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -21,6 +26,10 @@ class CMainFrame : public CFrameWnd {
 public:
     CMainFrame();
     ~CMainFrame() override;
+
+    // Puts another call in the place of Shell_NotifyIconW, for every frame; nullptr puts the
+    // shell's back. Tests use it: no shell can be made to refuse an add when they want.
+    static void SetNotifyIconCall(NotifyIconCall pfnCall);
 
 private:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
@@ -41,6 +50,7 @@ private:
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     LRESULT OnQuitRequest(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
 
     BOOL NotifyTrayIcon(DWORD dwMessage, UINT uID, HICON hIcon);
     void AddTrayIcon();
@@ -49,16 +59,20 @@ private:
     HICON CurrentPicture();
     CWendrakeView* View() const;
     void ScaleToolBar(UINT nDpi);
+    // The controls' text in the message font made for the DPI.
+    void UseFontFor(UINT nDpi);
 
     BOOL m_bTrayIcon;
-    HICON m_hIconEnabled;  // the picture while hot keys are enabled
-    HICON m_hIconDisabled; // the picture while they are disabled
+    int m_nTrayAddsRefused = 0; // in a row, since the icon was last there
+    HICON m_hIconEnabled;       // the picture while hot keys are enabled
+    HICON m_hIconDisabled;      // the picture while they are disabled
     CMenu m_menuTray;
     CMenu m_menuBar; // the window's menu, until the window is first shown
     bool m_bShownParts = false;
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
     UINT m_nToolBarPictureDpi = 96; // what its pictures are drawn for; LoadToolBar brings 96
+    HFONT m_hFont = nullptr;        // the controls' font, once shown
     bool m_bAsking = false;         // the close confirmation is open
     bool m_bCloseWaiting = false;   // a close waits for the view's load or editing to end
     bool m_bQuitRequested = false;  // ending without the question, as the uninstaller asks

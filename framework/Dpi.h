@@ -7,6 +7,10 @@
 // the system's.
 UINT AfxGetDpiForWindow(HWND hWnd);
 
+// The system's message font made for the DPI; the caller deletes it. Windows does not rescale
+// the fonts of a window that follows its screen's DPI: its controls need one made for it.
+HFONT AfxCreateMessageFont(UINT nDpi);
+
 inline int AfxScaleForDpi(int nPixelsAt96, UINT nDpi) {
     return MulDiv(nPixelsAt96, static_cast<int>(nDpi), 96);
 }

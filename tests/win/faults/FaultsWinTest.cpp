@@ -282,8 +282,26 @@ TEST_F(Faults, AProfileThatCannotBeWrittenIsToldAndWrittenAgainByTheNextChange) 
     EXPECT_EQ(m_answers.TakeTexts(), (std::vector<std::wstring>{kQuitQuestion, notWritten}));
 }
 
-TEST_F(Faults, ARestartedNotificationAreaGetsTheIconBackWithThePictureOfTheHotKeys) {
+// The shell's add refused twice, as at a logon while the shell is busy.
+int s_nAdds = 0;
+BOOL WINAPI RefusingTwoAdds(DWORD dwMessage, PNOTIFYICONDATAW pData) {
+    if (dwMessage == NIM_ADD && ++s_nAdds <= 2)
+        return FALSE;
+    return Shell_NotifyIconW(dwMessage, pData);
+}
+
+TEST_F(Faults, ARefusedOrRestartedNotificationAreaGetsTheIconBackWithThePictureOfTheHotKeys) {
+    s_nAdds = 0;
+    CMainFrame::SetNotifyIconCall(RefusingTwoAdds);
     ASSERT_TRUE(Start());
+    EXPECT_FALSE(TrayIconPresent(Frame(), kTrayIconId));
+    // Tried again after 1 s, then 2 s.
+    const bool bAdded = PumpUntil([&] { return TrayIconPresent(Frame(), kTrayIconId); }, 10000);
+    CMainFrame::SetNotifyIconCall(nullptr);
+    ASSERT_TRUE(bAdded) << "tried again until the shell takes it";
+    EXPECT_EQ(s_nAdds, 3);
+    EXPECT_FALSE(KillTimer(Frame(), kTrayRetryTimer)) << "nothing left to run once it is there";
+
     // The picture shows whether hot keys work, seen on the screen (the window hidden, as it
     // could cover the icon).
     HWND hIcon = nullptr;

@@ -1,14 +1,25 @@
-// Sizes made for 96 DPI follow the window's DPI: the column widths, the rows' icons and the tool
-// bar's pictures, once shown and when the window moves to a screen of another DPI. The test run
-// sets its screens to 144 DPI (scripts/test).
+// Sizes made for 96 DPI follow the window's DPI: the column widths, the rows' icons, the tool
+// bar's pictures and the text's font, once shown and when the window moves to a screen of
+// another DPI. The test run sets its screens to 144 DPI (scripts/test).
 #include "ProgramTest.h"
 
 namespace {
 
 using Dpi = ProgramTest;
 
+HFONT Font(HWND hWnd) {
+    return reinterpret_cast<HFONT>(SendMessageW(hWnd, WM_GETFONT, 0, 0));
+}
+
+int FontHeight(HWND hWnd) {
+    LOGFONTW font = {};
+    GetObjectW(Font(hWnd), sizeof font, &font);
+    return font.lfHeight;
+}
+
 // The key column's width, the width left to the file column, the arguments column's width, the
-// rows' icon size and the tool bar's picture size.
+// rows' icon size, the tool bar's picture size, and the font heights of the list, the status
+// bar and the tool bar's tips.
 std::wstring Sizes(HWND hFrame, HWND hView) {
     RECT rc;
     GetClientRect(hView, &rc);
@@ -18,20 +29,37 @@ std::wstring Sizes(HWND hFrame, HWND hView) {
                               SendDlgItemMessageW(hFrame, AFX_IDW_TOOLBAR, TB_GETIMAGELIST, 0, 0)),
                           &cxPicture, &cyPicture);
     return Joined(ListView_GetColumnWidth(hView, 0), rc.right - ListView_GetColumnWidth(hView, 1),
-                  ListView_GetColumnWidth(hView, 2), cxIcon, cyIcon, cxPicture, cyPicture);
+                  ListView_GetColumnWidth(hView, 2), cxIcon, cyIcon, cxPicture, cyPicture,
+                  FontHeight(hView), FontHeight(GetDlgItem(hFrame, AFX_IDW_STATUS_BAR)),
+                  FontHeight(reinterpret_cast<HWND>(
+                      SendDlgItemMessageW(hFrame, AFX_IDW_TOOLBAR, TB_GETTOOLTIPS, 0, 0))));
+}
+
+void ChangeDpi(HWND hFrame, UINT nDpi) {
+    RECT rcSuggested = {0, 0, 1200, 900};
+    SendMessageW(hFrame, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi),
+                 reinterpret_cast<LPARAM>(&rcSuggested));
 }
 
 TEST_F(Dpi, SizesFollowTheDpiWhenShownAndWhenItChanges) {
     ASSERT_TRUE(Start());
     ShowAndFocus();
-    EXPECT_EQ(Sizes(Frame(), View()), L"240|360|120|24|24|24|23") << "at 144 DPI";
-    RECT rcSuggested = {0, 0, 1200, 900};
-    SendMessageW(Frame(), WM_DPICHANGED, MAKEWPARAM(192, 192),
-                 reinterpret_cast<LPARAM>(&rcSuggested));
+    EXPECT_EQ(Sizes(Frame(), View()), L"240|360|120|24|24|24|23|-17|-17|-17") << "at 144 DPI";
+    ChangeDpi(Frame(), 192);
     RECT rc;
     GetWindowRect(Frame(), &rc);
     EXPECT_EQ(rc.right - rc.left, 1200) << "the suggested rectangle is taken";
-    EXPECT_EQ(Sizes(Frame(), View()), L"320|480|160|32|32|32|30") << "at 192 DPI";
+    EXPECT_EQ(Sizes(Frame(), View()), L"320|480|160|32|32|32|30|-22|-22|-22") << "at 192 DPI";
+
+    // Each font the controls had is gone once they have another.
+    std::vector<HFONT> fonts;
+    for (int i = 0; i < 20; ++i) {
+        fonts.push_back(Font(View()));
+        ChangeDpi(Frame(), i % 2 ? 192 : 144);
+    }
+    for (HFONT hFont : fonts)
+        EXPECT_EQ(GetObjectType(hFont), 0u) << "a font left behind";
+    EXPECT_EQ(GetObjectType(Font(View())), static_cast<DWORD>(OBJ_FONT));
 }
 
 } // namespace
