@@ -31,6 +31,9 @@ private:
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnDestroy();
     void OnClose();
+    // Yes to one of the quit's questions; the uninstaller's request, before or while it is
+    // asked, answers it.
+    bool QuitConfirmed(const CString& strQuestion, UINT nType);
     void OnTrayShowWindow();
     void OnTrayExit();
     void OnOpenHelp();
@@ -59,9 +62,9 @@ private:
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
     UINT m_nToolBarPictureDpi = 96; // what its pictures are drawn for; LoadToolBar brings 96
-    bool m_bAsking = false;         // the close confirmation is open
+    bool m_bAsking = false;         // one of the quit's questions is open
     bool m_bCloseWaiting = false;   // a close waits for the view's load or editing to end
-    bool m_bQuitRequested = false;  // ending without the question, as the uninstaller asks
+    bool m_bQuitRequested = false;  // ending without a question, as the uninstaller asks
 
     DECLARE_MESSAGE_MAP()
 };

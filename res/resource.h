@@ -65,6 +65,8 @@
 #define IDS_KEY_HELD_BY_SHORTCUT 2023
 #define IDS_KEY_HELD_BY_IDLE_SHORTCUT 2024
 #define IDS_KEY_HELD_BY_OTHER_PROGRAM 2025
+#define IDS_KEPT_KEY 2030
+#define IDS_QUIT_UNSAVED 2031
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.
