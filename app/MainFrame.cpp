@@ -225,8 +225,8 @@ void CMainFrame::OnDestroy() {
 }
 
 // Every quit arrives here as WM_CLOSE: the close box, Alt+F4, the menus' quit items and the
-// uninstaller's request (OnQuitRequest), which is not asked; the session's end is no quit
-// (OnEndSession). In this order:
+// uninstaller's request (OnQuitRequest), which is told but not asked; the session's end is no
+// quit (OnEndSession). In this order:
 // - a close while one of the quit's boxes is open is that box's to decide, and one while the
 //   view's load or an editing flow shows a box or dialog of its own waits until it has ended
 //   (OnViewReady): either would destroy the frame and view under the code still using them;
@@ -242,24 +242,23 @@ void CMainFrame::OnClose() {
         m_bCloseWaiting = true;
         return;
     }
-    if (!QuitConfirmed(AfxLoadString(IDS_CONFIRM_EXIT), MB_YESNO))
+    if (!m_bQuitRequested && !QuitConfirmed(AfxLoadString(IDS_CONFIRM_EXIT), MB_YESNO))
         return;
     const DWORD dwError = pView ? pView->WriteShortcuts() : ERROR_SUCCESS;
     if (dwError != ERROR_SUCCESS) {
         // No, the default, keeps every change since the last good write.
-        const CString strQuestion =
-            CWendrakeView::WriteFailureText(dwError) + L"\n" + AfxLoadString(IDS_QUIT_UNSAVED);
-        if (!QuitConfirmed(strQuestion, MB_YESNO | MB_DEFBUTTON2))
+        const CString strFailure = CWendrakeView::WriteFailureText(dwError);
+        if (!QuitConfirmed(m_bQuitRequested ? strFailure
+                                            : strFailure + L"\n" + AfxLoadString(IDS_QUIT_UNSAVED),
+                           m_bQuitRequested ? MB_OK : MB_YESNO | MB_DEFBUTTON2))
             return;
     }
     CFrameWnd::OnClose();
 }
 
-bool CMainFrame::QuitConfirmed(const CString& strQuestion, UINT nType) {
-    if (m_bQuitRequested)
-        return true;
+bool CMainFrame::QuitConfirmed(const CString& strText, UINT nType) {
     m_bAsking = true;
-    const int nAnswer = AfxMessageBox(strQuestion, nType, 0);
+    const int nAnswer = AfxMessageBox(strText, nType, 0);
     m_bAsking = false;
     return nAnswer == IDYES || m_bQuitRequested;
 }

@@ -31,9 +31,9 @@ private:
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnDestroy();
     void OnClose();
-    // Yes to one of the quit's questions; the uninstaller's request, before or while it is
-    // asked, answers it.
-    bool QuitConfirmed(const CString& strQuestion, UINT nType);
+    // Shows one of the quit's boxes: true for a yes, and whenever the uninstaller's request has
+    // come, before or while it is shown.
+    bool QuitConfirmed(const CString& strText, UINT nType);
     void OnTrayShowWindow();
     void OnTrayExit();
     void OnOpenHelp();
