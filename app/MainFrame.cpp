@@ -3,6 +3,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CWinApp.h"
 #include "framework/Dpi.h"
+#include "framework/ResourceString.h"
 #include "framework/ShellCom.h"
 #include "res/resource.h"
 #include "view/LaunchFailure.h"
@@ -280,9 +281,22 @@ void CMainFrame::OnOpenHelp() {
         AfxMessageBox(LaunchFailureText(strHelp, nResult), MB_OK, 0);
 }
 
+void CMainFrame::OnDestroy() {
+    CFrameWnd::OnDestroy();
+    DeleteTrayIcon();
+}
+
+// Every quit arrives here as WM_CLOSE: the close box, Alt+F4, the menus' quit items and the
+// uninstaller's request (OnQuitRequest), which is told but not asked; the session's end is no
+// quit (OnEndSession). In this order:
+// - a close while one of the quit's boxes is open is that box's to decide, and one while the
+//   view's load or an editing flow shows a box or dialog of its own waits until it has ended
+//   (OnViewReady): either would destroy the frame and view under the code still using them;
+// - the user confirms the quit;
+// - the list is written, while a box can still be shown: when the profile cannot take it, the
+//   user is told why and may stay, with the list as it is, to remove the cause and quit again;
+// - the frame and the view go, and the view's hot keys with them.
 void CMainFrame::OnClose() {
-    // A second close while the question is open, or one while the view's load or editing runs
-    // a box of its own, would destroy the frame and view under the code still using them.
     if (m_bAsking)
         return;
     CWendrakeView* pView = View();
@@ -290,18 +304,25 @@ void CMainFrame::OnClose() {
         m_bCloseWaiting = true;
         return;
     }
-    if (!m_bQuitRequested) {
-        m_bAsking = true;
-        const int nAnswer = AfxMessageBox(IDS_CONFIRM_EXIT, MB_YESNO, 0);
-        m_bAsking = false;
-        if (nAnswer == IDNO && !m_bQuitRequested)
+    if (!m_bQuitRequested && !QuitConfirmed(AfxLoadString(IDS_CONFIRM_EXIT), MB_YESNO))
+        return;
+    const DWORD dwError = pView ? pView->WriteShortcuts() : ERROR_SUCCESS;
+    if (dwError != ERROR_SUCCESS) {
+        // No, the default, keeps every change since the last good write.
+        const CString strFailure = CWendrakeView::WriteFailureText(dwError);
+        if (!QuitConfirmed(m_bQuitRequested ? strFailure
+                                            : strFailure + L"\n" + AfxLoadString(IDS_QUIT_UNSAVED),
+                           m_bQuitRequested ? MB_OK : MB_YESNO | MB_DEFBUTTON2))
             return;
     }
-    // Saved before the frame goes, so that a profile that cannot take the list is told while a
-    // box can still be shown.
-    if (pView)
-        pView->SaveShortcuts();
     CFrameWnd::OnClose();
+}
+
+bool CMainFrame::QuitConfirmed(const CString& strText, UINT nType) {
+    m_bAsking = true;
+    const int nAnswer = AfxMessageBox(strText, nType, 0);
+    m_bAsking = false;
+    return nAnswer == IDYES || m_bQuitRequested;
 }
 
 LRESULT CMainFrame::OnViewReady(WPARAM, LPARAM) {
@@ -318,13 +339,8 @@ LRESULT CMainFrame::OnQuitRequest(WPARAM, LPARAM) {
     return 0;
 }
 
-void CMainFrame::OnDestroy() {
-    CFrameWnd::OnDestroy();
-    DeleteTrayIcon();
-}
-
 LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM) {
-    // At log-off the windows are never destroyed, so the save at destruction would not run.
+    // At log-off no box can be answered, and the system ends the process without a close.
     if (wParam)
         if (CWendrakeView* pView = View())
             pView->WriteShortcuts();

@@ -40,6 +40,9 @@ private:
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnDestroy();
     void OnClose();
+    // Shows one of the quit's boxes: true for a yes, and whenever the uninstaller's request has
+    // come, before or while it is shown.
+    bool QuitConfirmed(const CString& strText, UINT nType);
     void OnTrayShowWindow();
     void OnTrayExit();
     void OnOpenHelp();
@@ -73,9 +76,9 @@ private:
     CToolBar m_wndToolBar;
     UINT m_nToolBarPictureDpi = 96; // what its pictures are drawn for; LoadToolBar brings 96
     HFONT m_hFont = nullptr;        // the controls' font, once shown
-    bool m_bAsking = false;         // the close confirmation is open
+    bool m_bAsking = false;         // one of the quit's questions is open
     bool m_bCloseWaiting = false;   // a close waits for the view's load or editing to end
-    bool m_bQuitRequested = false;  // ending without the question, as the uninstaller asks
+    bool m_bQuitRequested = false;  // ending without a question, as the uninstaller asks
 
     DECLARE_MESSAGE_MAP()
 };

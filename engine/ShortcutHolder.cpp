@@ -10,7 +10,8 @@ const ShortcutRecord* FindHolder(const std::vector<const ShortcutRecord*>& rows,
                                  unsigned nModifiers, unsigned nVirtKey) {
     const unsigned nWanted = Combination(PackKey(nModifiers, nVirtKey));
     for (const ShortcutRecord* pRow : rows)
-        if (Combination(PackKey(pRow->m_nModifiers, pRow->m_nVirtKey)) == nWanted)
+        if (!pRow->IsKept() &&
+            Combination(PackKey(pRow->m_nModifiers, pRow->m_nVirtKey)) == nWanted)
             return pRow;
     return nullptr;
 }

@@ -15,6 +15,6 @@ const unsigned kCombinationTaken = 1409;
 unsigned Combination(unsigned nKey);
 
 // The first of rows whose combination is that of nModifiers with nVirtKey, or nullptr when none
-// of them holds it.
+// of them holds it. A kept row holds none.
 const ShortcutRecord* FindHolder(const std::vector<const ShortcutRecord*>& rows,
                                  unsigned nModifiers, unsigned nVirtKey);

@@ -8,13 +8,12 @@ int ShortcutLoad::PositionsToRead(int nStoredCount, int nValuesInSection) {
     return nStoredCount < 1 ? 0 : std::min(nStoredCount, nValuesInSection);
 }
 
-void ShortcutLoad::Note(const StoredShortcut& entry, AddRefusal refusal, unsigned nError) {
+bool ShortcutLoad::Keeps(const StoredShortcut& entry, AddRefusal refusal, unsigned nError) {
     // A combination is below 0x10000 by its mask, so the unchecked access is safe, and it keeps
     // the library's out-of-range error out of the exe.
     const size_t nCombination = Combination(entry.nKey);
     if (refusal == AddRefusal::None)
         m_registered[nCombination] = true;
-    else if (refusal == AddRefusal::RegistrationRefused && nError == kCombinationTaken &&
-             !m_registered[nCombination])
-        m_kept.push_back(entry);
+    return refusal == AddRefusal::RegistrationRefused && nError == kCombinationTaken &&
+           !m_registered[nCombination];
 }

@@ -17,3 +17,14 @@ ShortcutMaker::Make(int nOperation, const CString& strFileName, const CString& s
         return {AddRefusal::RegistrationRefused, nError, nullptr};
     return {AddRefusal::None, 0, std::move(pRecord)};
 }
+
+std::unique_ptr<ShortcutRecord> ShortcutMaker::MakeKept(const StoredShortcut& entry) {
+    unsigned nModifiers = 0, nVirtKey = 0;
+    UnpackKey(entry.nKey, nModifiers, nVirtKey);
+    // Kept shortcuts reached the registration, so their keys have names.
+    CString strKeyName;
+    FormatKeyText(nModifiers, nVirtKey, strKeyName);
+    return std::make_unique<ShortcutRecord>(
+        ShortcutRecord{m_nNextKeptId--, strKeyName, entry.strFileName, entry.nOperation, nModifiers,
+                       nVirtKey, entry.strParameter, entry.nKey});
+}

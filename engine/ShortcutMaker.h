@@ -2,7 +2,7 @@
 // one that fails decides what the user is told, and the hot-key ids they use up.
 #pragma once
 
-#include "ShortcutRecord.h"
+#include "StoredShortcut.h"
 
 #include <functional>
 #include <memory>
@@ -27,7 +27,11 @@ public:
     AddOutcome Make(int nOperation, const CString& strFileName, const CString& strParameter,
                     unsigned nModifiers, unsigned nVirtKey,
                     const std::function<unsigned(const ShortcutRecord&)>& registerHotKey);
+    // The record of a stored shortcut that is kept without being registered: its key named, an
+    // id below 0 of its own, by which an edit finds it again, and its key as stored.
+    std::unique_ptr<ShortcutRecord> MakeKept(const StoredShortcut& entry);
 
 private:
-    int m_nNextId = 0; // only grows: ids are never reused while the process runs
+    int m_nNextId = 0;      // only grows: ids are never reused while the process runs
+    int m_nNextKeptId = -1; // only falls, for the same reason
 };

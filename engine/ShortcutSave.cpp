@@ -2,10 +2,7 @@
 
 #include "ProfileNames.h"
 
-std::vector<ProfileValue> PlanSave(const std::vector<StoredShortcut>& rows,
-                                   const std::vector<StoredShortcut>& kept) {
-    std::vector<StoredShortcut> entries = rows;
-    entries.insert(entries.end(), kept.begin(), kept.end());
+std::vector<ProfileValue> PlanSave(const std::vector<StoredShortcut>& entries) {
     std::vector<ProfileValue> values = {
         {kShortcutCount, false, CString(), static_cast<int>(entries.size())}};
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {

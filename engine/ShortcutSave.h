@@ -1,7 +1,6 @@
 // What a save writes to the profile, in the order it writes it: the count first, then each
-// shortcut's FileName, Parameter, Key and Operation under its position's names; the list's rows
-// first, then the entries the load kept. Values beyond the count from an earlier, longer save
-// are left alone: the load never reads past the count.
+// shortcut's FileName, Parameter, Key and Operation under its position's names. Values beyond
+// the count from an earlier, longer save are left alone: the load never reads past the count.
 #pragma once
 
 #include "StoredShortcut.h"
@@ -15,5 +14,4 @@ struct ProfileValue {
     int nNumber;     // the number, else
 };
 
-std::vector<ProfileValue> PlanSave(const std::vector<StoredShortcut>& rows,
-                                   const std::vector<StoredShortcut>& kept);
+std::vector<ProfileValue> PlanSave(const std::vector<StoredShortcut>& entries);

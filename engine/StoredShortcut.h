@@ -12,6 +12,7 @@ struct StoredShortcut {
 
     static StoredShortcut From(const ShortcutRecord& record) {
         return {record.m_strFileName, record.m_strParameter, record.m_nOperation,
-                PackKey(record.m_nModifiers, record.m_nVirtKey)};
+                record.IsKept() ? record.m_nStoredKey
+                                : PackKey(record.m_nModifiers, record.m_nVirtKey)};
     }
 };

@@ -66,6 +66,8 @@
 #define IDS_KEY_HELD_BY_IDLE_SHORTCUT 2024
 #define IDS_KEY_HELD_BY_OTHER_PROGRAM 2025
 #define IDS_TARGET_TOO_LONG 2026
+#define IDS_KEPT_KEY 2027
+#define IDS_QUIT_UNSAVED 2028
 
 // The framework's standard ids, with their customary values; a framework
 // header may define them first.

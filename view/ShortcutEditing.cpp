@@ -45,7 +45,7 @@ void CWendrakeView::OnShortcutAdd() {
     CShortcutDlg dlg;
     while (dlg.DoModal() == IDOK) {
         if (AddFromEditor(dlg)) {
-            StoreShortcuts();
+            WriteAfterChange();
             break;
         }
     }
@@ -75,27 +75,31 @@ void CWendrakeView::EditShortcut(int nItem) {
     BeginBusy();
     // Until the user confirms, the shortcut stays registered and keeps working.
     if (dlg.DoModal() == IDOK) {
-        // The row may have been sorted elsewhere meanwhile; gone, it was deleted on purpose.
+        // A registered original lets go of its hot key first, so that the edit may keep its
+        // combination; a kept one holds none, and stays until the edit has registered. The row
+        // may have been sorted elsewhere meanwhile; gone, it was deleted on purpose.
         const int nNow = FindShortcutById(original.m_nId);
-        if (nNow != -1) {
+        if (nNow != -1 && !original.IsKept()) {
             RemoveShortcut(nNow);
             m_editedOriginal = StoredShortcut::From(original);
         }
-        // Refused values reopen the editor, as an add does; a cancel then brings the original
-        // back, at the end of the list, rather than losing it. When even that is refused, the
-        // original stays stored for the next start, as an entry held by another program at
-        // the load does.
-        while (!AddFromEditor(dlg)) {
-            if (dlg.DoModal() != IDOK) {
-                if (m_editedOriginal && !AddShortcut(original.m_nOperation, original.m_strFileName,
-                                                     original.m_strParameter, original.m_nModifiers,
-                                                     original.m_nVirtKey))
-                    m_load.Keep(*m_editedOriginal);
-                break;
-            }
-        }
+        // Refused values reopen the editor, as an add does.
+        bool bAdded = AddFromEditor(dlg);
+        while (!bAdded && dlg.DoModal() == IDOK)
+            bAdded = AddFromEditor(dlg);
+        // Registered under its new values, a kept original goes; cancelled, it stays as it was.
+        const int nKept = bAdded && original.IsKept() ? FindShortcutById(original.m_nId) : -1;
+        if (nKept != -1)
+            RemoveShortcut(nKept);
+        // A cancel brings a registered original back, at the end of the list, rather than
+        // losing it; when even that is refused, it is kept there, as a row that is not
+        // registered.
+        if (!bAdded && m_editedOriginal &&
+            !AddShortcut(original.m_nOperation, original.m_strFileName, original.m_strParameter,
+                         original.m_nModifiers, original.m_nVirtKey))
+            AppendKeptRow(*m_editedOriginal);
         m_editedOriginal.reset();
-        StoreShortcuts();
+        WriteAfterChange();
     }
     EndBusy();
 }
@@ -117,7 +121,7 @@ void CWendrakeView::OnDropFiles(HDROP hDropInfo) {
         if (dlg.DoModal() != IDOK)
             bCancelled = true;
         else if (AddFromEditor(dlg))
-            StoreShortcuts();
+            WriteAfterChange();
     }
     if (!bCancelled)
         Default();

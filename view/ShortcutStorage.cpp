@@ -1,6 +1,7 @@
-// The shortcut list in the profile: read once at start, written when the list changes and when
-// the view goes.
+// The shortcut list in the profile: read once at start, written when the list changes, at the
+// quit and at the end of the session.
 #include "engine/ProfileNames.h"
+#include "engine/ShortcutLoad.h"
 #include "engine/ShortcutSave.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CWinApp.h"
@@ -17,6 +18,7 @@ void CWendrakeView::LoadShortcuts() {
     const int nCount = ShortcutLoad::PositionsToRead(
         static_cast<int>(pApp->GetProfileInt(kShortcutSection, kShortcutCount, 0)),
         pApp->GetProfileValueCount(kShortcutSection));
+    ShortcutLoad load;
     for (int i = 0; i < nCount; ++i) {
         const StoredShortcut entry = {
             pApp->GetProfileString(kShortcutSection, ShortcutValueName(i, kFileNameWord)),
@@ -28,7 +30,9 @@ void CWendrakeView::LoadShortcuts() {
         UnpackKey(entry.nKey, nModifiers, nVirtKey);
         const AddOutcome outcome = TryAddShortcut(entry.nOperation, entry.strFileName,
                                                   entry.strParameter, nModifiers, nVirtKey);
-        m_load.Note(entry, outcome.refusal, outcome.nError);
+        // In its place, so that the stored order survives.
+        if (load.Keeps(entry, outcome.refusal, outcome.nError))
+            AppendKeptRow(entry);
     }
     SetRedraw(TRUE);
     m_bLoaded = true;
@@ -39,14 +43,14 @@ DWORD CWendrakeView::WriteShortcuts() {
     // Without a load the empty list says nothing about what is stored: keep it as it is.
     if (!m_bLoaded)
         return ERROR_SUCCESS;
-    std::vector<StoredShortcut> rows;
+    std::vector<StoredShortcut> entries;
     for (const ShortcutRecord* pRecord : Records())
-        rows.push_back(StoredShortcut::From(*pRecord));
+        entries.push_back(StoredShortcut::From(*pRecord));
     // Out of the list only while its edit runs; stored until the edit has ended.
     if (m_editedOriginal)
-        rows.push_back(*m_editedOriginal);
+        entries.push_back(*m_editedOriginal);
     CWinApp* pApp = AfxGetApp();
-    for (const ProfileValue& value : PlanSave(rows, m_load.Kept())) {
+    for (const ProfileValue& value : PlanSave(entries)) {
         const BOOL bWritten =
             value.bText ? pApp->WriteProfileString(kShortcutSection, value.strName, value.strText)
                         : pApp->WriteProfileInt(kShortcutSection, value.strName, value.nNumber);
@@ -56,28 +60,20 @@ DWORD CWendrakeView::WriteShortcuts() {
     return ERROR_SUCCESS;
 }
 
-void CWendrakeView::StoreShortcuts() {
-    const DWORD dwError = WriteShortcuts();
-    if (dwError == ERROR_SUCCESS)
-        return;
+CString CWendrakeView::WriteFailureText(DWORD dwError) {
     CString text;
     text.Format(AfxLoadString(IDS_PROFILE_NOT_WRITTEN), static_cast<int>(dwError));
     const CString reason = AfxGetSystemErrorText(dwError);
     if (!reason.IsEmpty())
         text += L"\n" + reason;
-    BeginBusy();
-    AfxMessageBox(text, MB_OK, 0);
-    EndBusy();
+    return text;
 }
 
-void CWendrakeView::SaveShortcuts() {
-    if (m_bSaved)
+void CWendrakeView::WriteAfterChange() {
+    const DWORD dwError = WriteShortcuts();
+    if (dwError == ERROR_SUCCESS)
         return;
-    m_bSaved = true;
-    StoreShortcuts();
-    // No registration may outlive the window.
-    const CListCtrl list = GetListCtrl();
-    SetRedraw(FALSE);
-    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(-1, LVNI_ALL))
-        RemoveShortcut(i);
+    BeginBusy();
+    AfxMessageBox(WriteFailureText(dwError), MB_OK, 0);
+    EndBusy();
 }

@@ -1,4 +1,5 @@
-// The shortcut table: the list's rows, each registered as a system hot key on the view.
+// The shortcut table: the list's rows, each registered as a system hot key on the view, or kept
+// without one.
 #include "engine/ShortcutHolder.h"
 #include "engine/ShortcutOrder.h"
 #include "framework/AfxMessageBox.h"
@@ -66,19 +67,12 @@ AddOutcome CWendrakeView::TryAddShortcut(int nOperation, const CString& strFileN
                        : GetLastError();
         });
     if (outcome.pRecord) {
-        CListCtrl list = GetListCtrl();
-        const ShortcutRecord& record = *outcome.pRecord;
-        const int nItem = list.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, list.GetItemCount(),
-                                          record.m_strKeyName, record.m_nOperation,
-                                          reinterpret_cast<LPARAM>(&record));
-        if (nItem != -1) {
-            list.SetItemText(nItem, 1, record.m_strFileName);
-            list.SetItemText(nItem, 2, record.m_strParameter);
+        if (AppendRow(*outcome.pRecord)) {
             outcome.pRecord.release(); // the row owns it now
             return outcome;
         }
         // A hot key without a row could be neither seen nor removed.
-        UnregisterHotKey(m_hWnd, record.m_nId);
+        UnregisterHotKey(m_hWnd, outcome.pRecord->m_nId);
         outcome = {AddRefusal::RowNotAdded, 0, nullptr};
     }
     CString strHolder;
@@ -86,6 +80,33 @@ AddOutcome CWendrakeView::TryAddShortcut(int nOperation, const CString& strFileN
         strHolder = HolderLine(Records(), nModifiers, nVirtKey);
     ShowRefusal(outcome, strHolder);
     return outcome;
+}
+
+bool CWendrakeView::AppendRow(const ShortcutRecord& record) {
+    CListCtrl list = GetListCtrl();
+    CString strKey = record.m_strKeyName;
+    if (record.IsKept())
+        strKey.Format(AfxLoadString(IDS_KEPT_KEY),
+                      static_cast<const wchar_t*>(record.m_strKeyName));
+    const int nItem =
+        list.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, list.GetItemCount(), strKey,
+                        record.m_nOperation, reinterpret_cast<LPARAM>(&record));
+    if (nItem == -1)
+        return false;
+    list.SetItemText(nItem, 1, record.m_strFileName);
+    list.SetItemText(nItem, 2, record.m_strParameter);
+    // Its operation's picture, dimmed, as the system shows what is there but not in force.
+    if (record.IsKept())
+        list.SetItemState(nItem, LVIS_CUT, LVIS_CUT);
+    return true;
+}
+
+void CWendrakeView::AppendKeptRow(const StoredShortcut& entry) {
+    std::unique_ptr<ShortcutRecord> pRecord = m_maker.MakeKept(entry);
+    if (AppendRow(*pRecord))
+        pRecord.release(); // the row owns it now
+    else
+        AfxMessageBox(IDS_ROW_NOT_ADDED, MB_OK, 0);
 }
 
 bool CWendrakeView::AddShortcut(int nOperation, CString strFileName, CString strParameter,
@@ -97,10 +118,18 @@ bool CWendrakeView::AddShortcut(int nOperation, CString strFileName, CString str
 void CWendrakeView::RemoveShortcut(int nIndex) {
     ShortcutRecord* pRecord = GetShortcutRecord(nIndex);
     if (pRecord) {
-        UnregisterHotKey(m_hWnd, pRecord->m_nId);
+        if (!pRecord->IsKept())
+            UnregisterHotKey(m_hWnd, pRecord->m_nId);
         delete pRecord;
     }
     GetListCtrl().DeleteItem(nIndex);
+}
+
+void CWendrakeView::RemoveAllShortcuts() {
+    const CListCtrl list = GetListCtrl();
+    SetRedraw(FALSE);
+    for (int i = list.GetNextItem(-1, LVNI_ALL); i != -1; i = list.GetNextItem(-1, LVNI_ALL))
+        RemoveShortcut(i);
 }
 
 ShortcutRecord* CWendrakeView::GetShortcutRecord(int nIndex) const {
@@ -136,7 +165,7 @@ void CWendrakeView::DeleteSelectedShortcuts() {
     }
     // Written at once, so that a crash or a kill loses nothing.
     if (bRemoved)
-        StoreShortcuts();
+        WriteAfterChange();
 }
 
 void CWendrakeView::SelectAllShortcuts() {

@@ -117,6 +117,7 @@ void CWendrakeView::OnUpdateHotKeysDisable(CCmdUI* pCmdUI) {
 }
 
 void CWendrakeView::OnDestroy() {
-    SaveShortcuts();
+    // The frame's close has written the list.
+    RemoveAllShortcuts();
     CListView::OnDestroy();
 }

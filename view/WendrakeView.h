@@ -1,8 +1,8 @@
 // The one view: a report-style list whose rows are the shortcut table. Each row owns its
-// ShortcutRecord through its item data, and every row's hot key is registered on this window.
+// ShortcutRecord through its item data, and every row's hot key is registered on this window,
+// but for kept rows: stored shortcuts that could not be registered, marked as such.
 #pragma once
 
-#include "engine/ShortcutLoad.h"
 #include "engine/ShortcutMaker.h"
 #include "framework/CImageList.h"
 #include "framework/CListView.h"
@@ -44,12 +44,10 @@ public:
     bool IsBusy() const { return m_nBusy > 0; }
     // Writes the list to the profile, in list order, without changing it; 0, or the registry's
     // reason when a value could not be written. Tells nobody: at the end of the session no box
-    // can be answered, and at destruction none should be open.
+    // can be answered, and the frame's close asks its own question.
     DWORD WriteShortcuts();
-    // The save at the end: writes the list, telling the user when the profile cannot take it,
-    // then removes every row, so that no hot key outlives the window. The frame's close calls
-    // it while a box can still be shown; the window's destruction, when no close did.
-    void SaveShortcuts();
+    // What the user is told when the profile cannot take the list.
+    static CString WriteFailureText(DWORD dwError);
     // Column widths for the window's DPI and size, and the rows' icons once they are shown.
     void ScaleToDpi(UINT nDpi);
     // Sizes the columns for the window as it is shown, with the rows' icons, which a hidden
@@ -83,10 +81,17 @@ private:
     // AddShortcut with the reason of a refusal, which the load needs.
     AddOutcome TryAddShortcut(int nOperation, const CString& strFileName,
                               const CString& strParameter, unsigned nModifiers, unsigned nVirtKey);
+    // Appends the record's row; false when the list could not take it. The row owns the record
+    // only when it was appended.
+    bool AppendRow(const ShortcutRecord& record);
+    // Appends a kept row for a stored shortcut that could not be registered.
+    void AppendKeptRow(const StoredShortcut& entry);
     void LoadShortcuts();
     // Writes the list after a completed change, telling the user when the profile cannot take
     // it; the list stays as it is and the next write tries again.
-    void StoreShortcuts();
+    void WriteAfterChange();
+    // Removes every row, so that no hot key outlives the window.
+    void RemoveAllShortcuts();
     // The rows' records, top to bottom.
     std::vector<const ShortcutRecord*> Records() const;
     // Around work that shows boxes or dialogs; the frame hears when the last one ends.
@@ -98,12 +103,10 @@ private:
     CImageList m_imageList;   // the rows' icons, indexed by operation
     bool m_bPictures = false; // the rows' icons are shown
     bool m_bEnabled;          // while false, hot-key presses are swallowed
-    ShortcutLoad m_load;      // the stored entries kept besides the rows
     // The shortcut an edit took out of the list while the editor is open again after a
     // refusal: still stored, with its old values, until the edit ends.
     std::optional<StoredShortcut> m_editedOriginal;
-    bool m_bLoaded = false; // the save writes nothing unless the load ran
-    bool m_bSaved = false;  // the save at the end has run
+    bool m_bLoaded = false; // nothing is written unless the load ran
     int m_nBusy = 0;
 
     DECLARE_MESSAGE_MAP()

@@ -34,11 +34,9 @@ inline HWND SoleTrayIconWindow(HWND hOwner, UINT uID) {
     return TrayIconPresent(hOwner, uID) && icons.size() == 1 ? icons[0] : nullptr;
 }
 
-// What the window shows on the screen, pixel by pixel: two pictures compare equal only when
-// they look the same.
-inline std::vector<COLORREF> ScreenPixels(HWND hWnd) {
-    RECT rc;
-    GetWindowRect(hWnd, &rc);
+// What the screen shows there, pixel by pixel: two pictures compare equal only when they look
+// the same.
+inline std::vector<COLORREF> ScreenPixels(const RECT& rc) {
     HDC hScreen = GetDC(nullptr);
     std::vector<COLORREF> pixels;
     for (int y = rc.top; y < rc.bottom; ++y)
@@ -46,4 +44,9 @@ inline std::vector<COLORREF> ScreenPixels(HWND hWnd) {
             pixels.push_back(GetPixel(hScreen, x, y));
     ReleaseDC(nullptr, hScreen);
     return pixels;
+}
+inline std::vector<COLORREF> ScreenPixels(HWND hWnd) {
+    RECT rc;
+    GetWindowRect(hWnd, &rc);
+    return ScreenPixels(rc);
 }

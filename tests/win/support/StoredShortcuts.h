@@ -60,4 +60,14 @@ inline void RemoveAll() {
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Orlam Software");
 }
 
+// The program's key deleted under it, and its parent re-created as a key that can only take
+// keys that vanish at log-off: the program cannot write its profile, for a real reason.
+inline void Break() {
+    RemoveAll();
+    HKEY hVolatile = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Orlam Software\\Wendrake", 0, nullptr,
+                    REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &hVolatile, nullptr);
+    RegCloseKey(hVolatile);
+}
+
 } // namespace Stored
