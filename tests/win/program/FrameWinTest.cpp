@@ -31,8 +31,15 @@ TEST_F(MainFrame, StartsHiddenWithItsIconAndAClickOnItShowsTheWindow) {
 
 TEST_F(MainFrame, ShowsTheAboutBoxAndSaysWhenTheHelpFileIsMissing) {
     ASSERT_TRUE(Start());
-    m_answers.Then(Cancel()).Answer(IDOK);
+    wchar_t szAbout[64] = {};
+    m_answers
+        .Then([&](HWND hDlg) {
+            GetWindowTextW(hDlg, szAbout, 64);
+            PressButton(hDlg, IDOK);
+        })
+        .Answer(IDOK);
     Command(ID_APP_ABOUT);
+    EXPECT_STREQ(szAbout, L"Wendrakeのﾊﾞｰｼﾞｮﾝ情報");
     // The tests have no help file beside them.
     Command(ID_HELP);
     EXPECT_EQ(m_answers.TakeTexts(),
