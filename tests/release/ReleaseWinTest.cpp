@@ -3,6 +3,7 @@
 // uninstall while it runs. The cases run in this order, each on what the one before left.
 #include "support/Joined.h"
 #include "support/MessagePump.h"
+#include "support/ModalAnswers.h"
 #include "support/StoredShortcuts.h"
 
 #include <gtest/gtest.h>
@@ -115,15 +116,22 @@ TEST(Release, AnInstallOverTheRunningProgramEndsItWithItsShortcutsSavedAndReplac
     EXPECT_TRUE(AsBuilt(L"Wendrake.exe"));
 }
 
-TEST(Release, HelpFromTheInstalledProgramOpensTheHelpFileBesideIt) {
+TEST(Release, TheInstalledProgramOpensItsHelpAndAStartAgainSaysThatOneRuns) {
     const HANDLE hProgram = StartTheProgram();
     const HWND hFrame = FindWindowW(nullptr, L"Wendrake");
     PostMessageW(hFrame, WM_COMMAND, 0xE146 /* ID_HELP */, 0);
-    HWND hViewer = nullptr;
+    HWND hViewer = nullptr, hBox = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (hViewer = FindWindowW(L"HH Parent", nullptr)); }, 20000));
     wchar_t szTitle[64] = {};
     GetWindowTextW(hViewer, szTitle, 64);
     EXPECT_EQ(std::wstring(szTitle).substr(0, 9), L"Wendrake ") << "the help file's own title";
+    // The exe's own start, up to its single-instance lock: its box under the application's name.
+    const HANDLE hSecond = StartTheProgram();
+    EXPECT_TRUE(PumpUntil([&] { return (hBox = FindWindowW(L"#32770", L"Wendrake")); }, 10000));
+    EXPECT_EQ(BoxText(hBox), L"Wendrake は既に起動されているので、終了します。");
+    PressButton(hBox, IDOK);
+    EXPECT_EQ(WaitForSingleObject(hSecond, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(EndAndSave(hSecond)[0], L'1') << "ended by itself";
     // The viewer holds the file open: the uninstall comes after it.
     PostMessageW(hViewer, WM_CLOSE, 0, 0);
     PostMessageW(hFrame, RegisterWindowMessageW(L"Wendrake.Quit"), 0, 0);

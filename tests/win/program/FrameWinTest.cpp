@@ -1,6 +1,5 @@
 // The main frame as the user meets it: an icon in the notification area that shows the window,
-// a close that always asks first, the About box and the help; and the exe started again while
-// it runs.
+// a close that always asks first, the About box and the help.
 #include "ProgramTest.h"
 
 #include "app/MainFrame.h"
@@ -82,27 +81,6 @@ TEST_F(MainFrame, TheUninstallersQuitEndsItWithoutAskingAndLeavesNoIconOrHotKey)
     EXPECT_TRUE(PumpUntil([] { return TrayIconWindows().empty(); })) << "the icon is left behind";
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q')) << "no hot key outlives it";
     UnregisterHotKey(nullptr, 1);
-}
-
-TEST_F(MainFrame, TheExeStartedAgainSaysThatOneRunsAndEnds) {
-    ASSERT_TRUE(Start());
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION second = {};
-    std::wstring commandLine = L"\"" + BesideThisExe(L"Wendrake.exe", 1) + L"\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &second));
-    // Its box, under the application's name.
-    HWND hBox = nullptr;
-    EXPECT_TRUE(PumpUntil([&] { return (hBox = FindWindowW(L"#32770", L"Wendrake")); }, 10000));
-    EXPECT_EQ(BoxText(hBox), L"Wendrake は既に起動されているので、終了します。");
-    PressButton(hBox, IDOK);
-    DWORD dwExitCode = 1;
-    EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0);
-    EXPECT_TRUE(GetExitCodeProcess(second.hProcess, &dwExitCode) && dwExitCode == 0);
-    TerminateProcess(second.hProcess, 1);
-    CloseHandle(second.hThread);
-    CloseHandle(second.hProcess);
 }
 
 } // namespace
