@@ -14,6 +14,7 @@ Unicode true
 ; and ends without asking; its single-instance mutex lives as long as it runs.
 !define QUIT_MESSAGE "Wendrake.Quit"
 !define PROGRAM_MUTEX "Wendrake - Orlam Software"
+!define SYNCHRONIZE 0x00100000
 
 Name "Wendrake"
 OutFile "${OUTFILE}"
@@ -57,10 +58,11 @@ LangString StillRunning ${LANG_JAPANESE} "Wendrake が起動したままで、�
 LangString KeepShortcuts ${LANG_ENGLISH} "Keep your shortcut keys?$\nThey are used again when Wendrake is installed again. Choose No to delete them."
 LangString KeepShortcuts ${LANG_JAPANESE} "登録したショートカットキーを残しますか？$\n残すと、もう一度インストールしたときにそのまま使えます。「いいえ」を選ぶと削除します。"
 
-; Asks a running copy to save its shortcuts and end, and waits a few seconds for it to be gone:
-; its exe cannot be replaced or removed while it runs, and what it saves at its end must not
-; land after the profile's removal. Gives up (Abort) when the user does not retry; a silent run
-; does not retry.
+; Asks a running copy to save its shortcuts and end, and waits until its process has ended: its
+; exe cannot be replaced or removed while it runs, and what it saves at its end must not land
+; after the profile's removal. Its mutex goes before its process does (it still writes its
+; settings): the mutex only says whether one runs. Gives up (Abort) when the user does not retry;
+; a silent run does not retry.
 !macro DEFINE_END_RUNNING_COPY prefix
 Function ${prefix}EndRunningCopy
     Call ${prefix}ProgramRuns
@@ -68,15 +70,27 @@ Function ${prefix}EndRunningCopy
     ${If} $0 = 0
         Return
     ${EndIf}
+    Call ${prefix}OpenProgramProcess
+    Pop $4
     System::Call 'user32::RegisterWindowMessageW(w "${QUIT_MESSAGE}") i.r1'
     ; HWND_BROADCAST reaches every top-level window, the program's hidden one too.
     ; SMTO_ABORTIFHUNG: a hung window does not hold the broadcast up.
     System::Call 'user32::SendMessageTimeoutW(p ${HWND_BROADCAST}, i r1, p 0, p 0, i 2, i 5000, *p .r2)'
     StrCpy $3 0
     ${Do}
+        ; WAIT_TIMEOUT (258) while it runs; without its process (not found, or not ours to
+        ; open) the mutex alone tells.
+        StrCpy $5 0
+        ${If} $4 P<> 0
+            System::Call 'kernel32::WaitForSingleObject(p r4, i 100) i.r5'
+        ${Else}
+            Sleep 100
+        ${EndIf}
         Call ${prefix}ProgramRuns
         Pop $0
         ${If} $0 = 0
+        ${AndIf} $5 <> 258
+            System::Call 'kernel32::CloseHandle(p r4)'
             Return
         ${EndIf}
         ${If} $3 >= 50
@@ -85,15 +99,31 @@ Function ${prefix}EndRunningCopy
             ${EndIf}
             StrCpy $3 0
         ${EndIf}
-        Sleep 100
         IntOp $3 $3 + 1
     ${Loop}
+FunctionEnd
+
+; Pushes a handle to wait on the process of the program's frame, or 0. The frame is the top-level
+; window titled Wendrake of the program's own window classes, named "Wendrake:..." (a folder
+; window may bear the same title).
+Function ${prefix}OpenProgramProcess
+    StrCpy $4 0
+    ${Do}
+        FindWindow $4 "" "Wendrake" "" $4
+        ${If} $4 = 0
+            Push 0
+            Return
+        ${EndIf}
+        System::Call 'user32::GetClassNameW(p r4, w .r5, i 10)'
+    ${LoopUntil} $5 == "Wendrake:"
+    System::Call 'user32::GetWindowThreadProcessId(p r4, *i .r5)'
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r5) p.s'
 FunctionEnd
 
 ; Pushes 1 while the program's mutex exists, else 0. A mutex that exists but cannot be opened
 ; (access denied) still counts as running.
 Function ${prefix}ProgramRuns
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${PROGRAM_MUTEX}") p.r0 ?e'
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${PROGRAM_MUTEX}") p.r0 ?e'
     Pop $1
     ${If} $0 P<> 0
         System::Call 'kernel32::CloseHandle(p r0)'

@@ -18,3 +18,13 @@ package_installer() {
     echo "$1/dist/Wendrake-$(package_version "$1")-setup.exe"
 }
 
+# package_build_installer ROOT OUTFILE [MAKENSIS_OPTIONS...]: the installer, from the exes built
+# for both architectures; the options come before the script (-XTarget... for another stub).
+package_build_installer() {
+    local root=$1 outfile=$2
+    shift 2
+    makensis -WX -V2 -DVERSION="$(package_version "$root")" \
+        -DEXE32="$root/build/i686/Wendrake.exe" -DEXE64="$root/build/x86_64/Wendrake.exe" \
+        -DHELP="$root/build/x86_64/Wendrake.chm" -DICON="$root/res/Wendrake.ico" \
+        -DOUTFILE="$outfile" "$@" "$root/package/Wendrake.nsi"
+}

@@ -6,6 +6,7 @@
 #include "engine/ShortcutHolder.h"
 #include "engine/ShortcutLoad.h"
 #include "engine/ShortcutSave.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,8 @@ TEST(KeyNames, OnlyNamedKeysCanBeBoundAndTheirTextsAndEncodingsAreFixed) {
     EXPECT_STREQ(KeyText(MOD_WIN, VK_OEM_3), L"Win + @") << "the Japanese layout's names";
     // Bits above MOD_WIN come only from storage and show nowhere.
     EXPECT_STREQ(KeyText(0xF0 | MOD_ALT, VK_INSERT), L"Alt + Insert");
-    EXPECT_STREQ(KeyText(MOD_CONTROL, VK_OEM_AUTO), KeyText(MOD_CONTROL, VK_OEM_ENLW));
+    EXPECT_STREQ(KeyText(MOD_CONTROL, VK_OEM_AUTO), L"Ctrl + 半角/全角");
+    EXPECT_STREQ(KeyText(MOD_CONTROL, VK_OEM_ENLW), L"Ctrl + 半角/全角");
 
     // The editor's flags and the registration bits swap Alt and Shift.
     EXPECT_EQ(HotKeyFlagsToModifiers(HOTKEYF_ALT | HOTKEYF_EXT | 0xF0, 0), unsigned(MOD_ALT));
@@ -140,7 +142,7 @@ TEST(LaunchCommand, TheOperationChoosesVerbAndArguments) {
     EXPECT_EQ(command(OP_EXPLORE), L"explore|");
     EXPECT_EQ(command(OP_NONE), L"-|");
     EXPECT_EQ(command(-1), L"open|") << "unknown operations open like a folder";
-    EXPECT_NE(ShellErrorReasonId(31), 0u);
+    EXPECT_EQ(ShellErrorReasonId(31), IDS_SHELL_ERROR_BASE + 31u);
     for (long long nResult : {-1LL, 1LL, 4LL, 12LL, 33LL})
         EXPECT_EQ(ShellErrorReasonId(nResult), 0u) << nResult;
 }

@@ -74,13 +74,16 @@ TEST_F(Faults, ASessionEndWhileTheLoadTellsARefusalWritesNothing) {
     Stored::Put(1, RecorderPath().c_str(), L"n", OP_OPEN_FILE, 'N' << 8 | MOD_CONTROL | MOD_ALT);
     m_answers.Then([&](HWND hBox) {
         SendMessageW(Frame(), WM_ENDSESSION, TRUE, 0);
+        SendMessageW(Frame(), WM_CLOSE, 0, 0); // asked, and carried out, after the load
         PressButton(hBox, IDOK);
     });
+    m_answers.Answer(IDYES);
     ASSERT_TRUE(Start());
     EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(1, kFileNameWord)),
               L"dword:2|sz:" + RecorderPath())
         << "the entry not loaded yet stays";
     EXPECT_EQ(Rows(), 1) << "and the load goes on";
+    EXPECT_TRUE(PumpUntil([&] { return !Frame(); }));
 }
 
 TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunchOrTheUserIsToldWhyNot) {
@@ -271,6 +274,9 @@ TEST_F(Faults, AQuitFromTheNotificationAreaWhileTheEditorIsOpenWaitsForIt) {
     const HWND hFrame = Frame();
     m_answers.Then([&](HWND hDlg) {
         SendMessageW(hFrame, WM_COMMAND, ID_TRAY_EXIT, 0);
+        MSG close; // the close it posts, handled now
+        if (PeekMessageW(&close, hFrame, WM_CLOSE, WM_CLOSE, PM_REMOVE))
+            DispatchMessageW(&close);
         EXPECT_TRUE(IsWindow(hDlg)) << "the quit waits for the editor";
         Enter(MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT), L"C:\\edited.exe")(hDlg);
     });

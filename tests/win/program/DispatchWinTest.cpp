@@ -48,7 +48,15 @@ TEST_F(Dispatch, AReservedOrSwitchedOffPressOrAStrayIdDoesNothingAndTheCombinati
     ASSERT_TRUE(PressAndHandle(MOD_CONTROL | MOD_ALT, 'T', WM_HOTKEY));
     SendMessageW(View(), WM_HOTKEY, 77, 0);
     SendMessageW(View(), WM_HOTKEY, 0x10000, 0);
+    // The icon's menu tells the state by its check marks.
+    const HMENU hTray =
+        GetSubMenu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAYMENU)), 0);
+    const auto marks = [&] {
+        return Joined(ItemState(hTray, ID_HOTKEYS_ENABLE), ItemState(hTray, ID_HOTKEYS_DISABLE));
+    };
+    EXPECT_EQ(marks(), Joined(MF_CHECKED, 0));
     Command(ID_HOTKEYS_DISABLE);
+    EXPECT_EQ(marks(), Joined(0, MF_CHECKED));
     ASSERT_TRUE(PressAndHandle(MOD_CONTROL | MOD_ALT, 'R', WM_HOTKEY));
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'R'));
     UnregisterHotKey(nullptr, 1);

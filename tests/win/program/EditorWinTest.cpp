@@ -61,7 +61,7 @@ protected:
     }
 };
 
-TEST_F(Editor, ShowsTheValuesAnEditGivesItAndEnablesTheArgumentsForAFileOnly) {
+TEST_F(Editor, ShowsAnEditsValuesAndOffersTheFileDialogOrTheFolderChooserByTheOperation) {
     // The argument edit is enabled whatever the operation, until a radio button says
     // otherwise; a disabled edit's text comes back as it was.
     CShortcutDlg dlg;
@@ -72,13 +72,27 @@ TEST_F(Editor, ShowsTheValuesAnEditGivesItAndEnablesTheArgumentsForAFileOnly) {
     dlg.SetOperation(OP_NONE);
     dlg.SetParameter(L"-x");
     std::wstring shown, argumentsEnabled;
+    HWND hEditor = nullptr;
+    std::vector<std::pair<HWND, bool>> cancelled; // each one's owner, and whether it had a tree
+    const auto cancel = [&](HWND hDlg) {
+        cancelled.emplace_back(GetWindow(hDlg, GW_OWNER), GetDlgItem(hDlg, kTreeId) != nullptr);
+        PressButton(hDlg, IDCANCEL);
+    };
     m_answers.Then([&](HWND hDlg) {
+        hEditor = hDlg;
         shown = Shown(hDlg);
-        for (int nId : {0, IDC_OP_OPENFOLDER, IDC_OP_OPENFILE, IDC_OP_EXPLORE, IDC_OP_NONE}) {
-            if (nId)
-                Click(hDlg, nId);
+        argumentsEnabled = IsWindowEnabled(GetDlgItem(hDlg, IDC_PARAMETER)) ? L"1" : L"0";
+        for (int nId : {IDC_OP_OPENFOLDER, IDC_OP_OPENFILE, IDC_OP_EXPLORE, IDC_OP_NONE}) {
+            Click(hDlg, nId);
             argumentsEnabled += IsWindowEnabled(GetDlgItem(hDlg, IDC_PARAMETER)) ? L'1' : L'0';
+            m_answers.Then(cancel);
+            PressAndAwait(hDlg, IDC_BROWSE);
+            EXPECT_EQ(Shown(hDlg), Joined(MAKEWORD(VK_INSERT, HOTKEYF_SHIFT | HOTKEYF_EXT),
+                                          L"C:\\前|-x|1", nId));
         }
+        m_answers.Then(ChooseFolder);
+        PressAndAwait(hDlg, IDC_BROWSE);
+        EXPECT_EQ(ItemText(hDlg, IDC_FILENAME), kFolder) << "the folder's full path";
         SetDlgItemTextW(hDlg, IDC_FILENAME, L""); // no path needed for doing nothing
         PressButton(hDlg, IDOK);
     });
@@ -87,6 +101,10 @@ TEST_F(Editor, ShowsTheValuesAnEditGivesItAndEnablesTheArgumentsForAFileOnly) {
                             IDC_OP_NONE));
     EXPECT_EQ(argumentsEnabled, L"10100");
     EXPECT_EQ(Accepted(dlg), L"45|9|1||3|-x");
+    // The folder chooser, then the file dialog, then the folder chooser twice; the editor waits.
+    EXPECT_EQ((std::vector<std::pair<HWND, bool>>{
+                  {hEditor, true}, {hEditor, false}, {hEditor, true}, {hEditor, true}}),
+              cancelled);
 }
 
 TEST_F(Editor, RefusesAMissingKeyOrPathKeepingEveryInputThenTakesWhatIsEntered) {
@@ -116,37 +134,6 @@ TEST_F(Editor, RefusesAMissingKeyOrPathKeepingEveryInputThenTakesWhatIsEntered) 
     EXPECT_EQ(m_answers.TakeTexts(),
               (std::vector<std::wstring>{
                   noKey, L"実行するファイル・ディレクトリが設定されていません。", noKey}));
-}
-
-TEST_F(Editor, BrowseOffersTheFileDialogForAFileAndTheFolderChooserOtherwise) {
-    CShortcutDlg dlg;
-    dlg.SetFileName(L"C:\\前.exe");
-    HWND hEditor = nullptr;
-    std::vector<std::pair<HWND, bool>> cancelled; // each one's owner, and whether it had a tree
-    const auto cancel = [&](HWND hDlg) {
-        cancelled.emplace_back(GetWindow(hDlg, GW_OWNER), GetDlgItem(hDlg, kTreeId) != nullptr);
-        PressButton(hDlg, IDCANCEL);
-    };
-    m_answers.Then([&](HWND hDlg) {
-        hEditor = hDlg;
-        Click(hDlg, IDC_WINKEY);
-        SetDlgItemTextW(hDlg, IDC_PARAMETER, L"-typed");
-        for (int nId : {IDC_OP_OPENFILE, IDC_OP_OPENFOLDER, IDC_OP_EXPLORE, IDC_OP_NONE}) {
-            Click(hDlg, nId);
-            m_answers.Then(cancel);
-            PressAndAwait(hDlg, IDC_BROWSE);
-            EXPECT_EQ(Shown(hDlg), L"0|C:\\前.exe|-typed|1|" + std::to_wstring(nId));
-        }
-        m_answers.Then(ChooseFolder);
-        PressAndAwait(hDlg, IDC_BROWSE);
-        EXPECT_EQ(Shown(hDlg), L"0|" + kFolder + L"|-typed|1|1007") << "the folder's full path";
-        PressButton(hDlg, IDCANCEL);
-    });
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    // The file dialog, then the folder chooser for each other operation; the editor waits.
-    EXPECT_EQ((std::vector<std::pair<HWND, bool>>{
-                  {hEditor, false}, {hEditor, true}, {hEditor, true}, {hEditor, true}}),
-              cancelled);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(Flows, AddTakesOneMoreRowUpTo301WritesItAtOnceThenSaysTheListIsFull) {
-    StoreRows(300);
+    Stored::PutRows(300);
     ASSERT_TRUE(Start());
     m_answers.Then(Enter(kCtrlAltE, RecorderPath()));
     Command(ID_SHORTCUT_ADD);
@@ -72,17 +72,19 @@ TEST_F(Flows, AnEditKeepsTheShortcutWorkingWhileOpenAndMovesItsRowToTheEndWhenCo
     EXPECT_EQ(Stored::Value(1, kFileNameWord), L"sz:C:\\changed") << "written at once";
 }
 
-TEST_F(Flows, DroppedFilesAreOfferedOneByOneUntilACancelWhateverTheRows) {
-    StoreRows(301);
+TEST_F(Flows, DroppedFilesAreOfferedOneByOnePastARefusalUntilACancelWhateverTheRows) {
+    Stored::PutRows(301);
     ASSERT_TRUE(Start());
     const std::wstring longName = L"C:\\" + std::wstring(300, L'長') + L".exe";
-    std::wstring shownLong;
-    m_answers.Then(Enter(kCtrlAltE, L"C:\\first.exe", &shownLong)).Then(Cancel());
-    HGLOBAL hDrop = Drop({longName, L"C:\\second.exe", L"C:\\third.exe"});
-    EXPECT_EQ(shownLong, longName) << "read at its full length";
+    std::wstring shownLong, shownAfterRefusal;
+    m_answers.Then(Enter(kCtrlAltE, L"C:\\first.exe", &shownLong));
+    m_answers.Then(Enter(kCtrlAltE, L"C:\\taken")).Answer(IDOK).Then(Cancel(&shownAfterRefusal));
+    HGLOBAL hDrop = Drop({longName, L"C:\\second.exe", L"C:\\third.exe", L"C:\\fourth.exe"});
+    EXPECT_EQ(Joined(shownLong, shownAfterRefusal), Joined(longName, L"C:\\third.exe"))
+        << "read at its full length; the refused one's next";
     EXPECT_EQ(GlobalSize(hDrop), 0u) << "the drop handle is released";
     EXPECT_EQ(Cell(-1, 1), L"C:\\first.exe") << "no row limit for drops";
-    EXPECT_EQ(Rows(), 302) << "the third is never offered";
+    EXPECT_EQ(Rows(), 302) << "the fourth is never offered";
     EXPECT_EQ(Stored::Value(kShortcutCount), L"dword:302") << "what was taken, stored at once";
 }
 

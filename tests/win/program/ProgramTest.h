@@ -68,15 +68,6 @@ public:
         const std::wstring text = szText;
         return text.substr(0, text.find_last_not_of(L"\r\n") + 1);
     }
-    // Stored rows doing nothing for C:\1000, C:\1001, ..., on letters with every set of
-    // modifiers but Ctrl and Ctrl+Alt, which the program's own keys and the tests' use.
-    static void StoreRows(int nCount) {
-        const DWORD modifierSets[] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-        Stored::PutCount(static_cast<DWORD>(nCount));
-        for (int i = 0; i < nCount; ++i)
-            Stored::Put(i, (L"C:\\" + std::to_wstring(1000 + i)).c_str(), L"", OP_NONE,
-                        ('A' + i % 26) << 8 | modifierSets[i / 26]);
-    }
 
 protected:
     void SetUp() override {
@@ -95,6 +86,7 @@ protected:
         UnregisterHotKey(nullptr, 1);
         Stored::RemoveAll();
         EXPECT_EQ(nUnused, 0u) << "answers prepared for windows that never came";
+        EXPECT_EQ(TakeLaunch(0), L"") << "a launch that no check took";
         EXPECT_EQ(m_answers.Unexpected(), 0)
             << "boxes nobody expected: " << m_answers.Texts().size();
     }

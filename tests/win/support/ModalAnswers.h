@@ -4,6 +4,7 @@
 // that it fails the test instead of hanging it; a step that no window took fails it too.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <deque>
@@ -20,8 +21,11 @@ inline std::wstring BoxText(HWND hBox) {
     return szText;
 }
 
-// A click on the dialog's button, as the user's click arrives: posted.
+// A click on the dialog's button, as the user's click arrives: posted. A message box ends on any
+// button's id, even one it does not offer: a button the window lacks fails the case.
 inline void PressButton(HWND hDialog, int nButton) {
+    if (!GetDlgItem(hDialog, nButton))
+        ADD_FAILURE() << "no button " << nButton << " in the window of: " << BoxText(hDialog);
     PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nButton)));
 }

@@ -4,6 +4,7 @@
 
 #include "Joined.h"
 #include "engine/ProfileNames.h"
+#include "engine/ShortcutRecord.h"
 
 #include <windows.h>
 
@@ -32,6 +33,15 @@ inline void Put(int nPosition, const wchar_t* pszFileName, const wchar_t* pszPar
     PutText(ShortcutValueName(nPosition, kParameterWord), pszParameter);
     PutNumber(ShortcutValueName(nPosition, kOperationWord), nOperation);
     PutNumber(ShortcutValueName(nPosition, kKeyWord), nKey);
+}
+// Rows doing nothing for C:\1000, C:\1001, ..., up to 338, on letters with every set of
+// modifiers but Ctrl and Ctrl+Alt, which the program's own keys and the tests' use.
+inline void PutRows(int nCount) {
+    const DWORD modifierSets[] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    PutCount(static_cast<DWORD>(nCount));
+    for (int i = 0; i < nCount; ++i)
+        Put(i, (L"C:\\" + std::to_wstring(1000 + i)).c_str(), L"", OP_NONE,
+            ('A' + i % 26) << 8 | modifierSets[i / 26]);
 }
 
 // The stored value as "dword:<decimal>" or "sz:<text>", or "absent".
