@@ -9,10 +9,7 @@ root=$1 arch=$2 wine=$3 tests=$4
 source "$root/scripts/lib/package.sh"
 source "$root/scripts/lib/wine-session.sh"
 status=0
-fail() {
-    echo "FAILED: $*"
-    status=1
-}
+fail() { echo "FAILED: $*" && status=1; }
 
 for zip_arch in x86_64 i686; do
     zip=$(package_zip "$root" "$zip_arch")

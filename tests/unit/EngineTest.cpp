@@ -7,6 +7,7 @@
 #include "engine/ShortcutLoad.h"
 #include "engine/ShortcutSave.h"
 #include "res/resource.h"
+#include "../win/support/Joined.h"
 
 #include <gtest/gtest.h>
 
@@ -14,28 +15,24 @@
 
 namespace {
 
+// The combination's text; for a key that cannot be bound "-" and what was left in the text,
+// which must be untouched.
 CString KeyText(unsigned nModifiers, unsigned nVirtKey) {
-    CString text(L"<no name>");
-    FormatKeyText(nModifiers, nVirtKey, text);
-    return text;
+    CString text;
+    return FormatKeyText(nModifiers, nVirtKey, text) ? text : L"-" + text;
 }
 
 TEST(KeyNames, OnlyNamedKeysCanBeBoundAndTheirTextsAndEncodingsAreFixed) {
-    for (unsigned vk : {0x00, VK_TAB, VK_RETURN, VK_SPACE, VK_DELETE, VK_DECIMAL, 0x100}) {
-        CString untouched(L"before");
-        EXPECT_FALSE(FormatKeyText(MOD_CONTROL, vk, untouched)) << "vk " << vk;
-        EXPECT_STREQ(untouched, L"before");
-    }
-
-    // The order with every modifier is checked through the list's rows.
-    EXPECT_STREQ(KeyText(0, VK_F1 + 4), L"F5");
-    EXPECT_STREQ(KeyText(MOD_SHIFT | MOD_CONTROL, VK_NEXT), L"Shift + Ctrl + Page Down");
-    EXPECT_STREQ(KeyText(MOD_SHIFT, '1'), L"Shift + 1");
-    EXPECT_STREQ(KeyText(MOD_WIN, VK_OEM_3), L"Win + @") << "the Japanese layout's names";
-    // Bits above MOD_WIN come only from storage and show nowhere.
-    EXPECT_STREQ(KeyText(0xF0 | MOD_ALT, VK_INSERT), L"Alt + Insert");
-    EXPECT_STREQ(KeyText(MOD_CONTROL, VK_OEM_AUTO), L"Ctrl + 半角/全角");
-    EXPECT_STREQ(KeyText(MOD_CONTROL, VK_OEM_ENLW), L"Ctrl + 半角/全角");
+    for (unsigned vk : {0x00, VK_TAB, VK_RETURN, VK_SPACE, VK_DELETE, VK_DECIMAL, 0x100})
+        EXPECT_STREQ(KeyText(MOD_CONTROL, vk), L"-") << "vk " << vk;
+    // The order with every modifier is checked through the list's rows; Win + @ is the Japanese
+    // layout's name; bits above MOD_WIN come only from storage and show nowhere.
+    EXPECT_EQ(Joined(KeyText(0, VK_F1 + 4), KeyText(MOD_SHIFT | MOD_CONTROL, VK_NEXT),
+                     KeyText(MOD_SHIFT, '1'), KeyText(MOD_WIN, VK_OEM_3),
+                     KeyText(0xF0 | MOD_ALT, VK_INSERT), KeyText(MOD_CONTROL, VK_OEM_AUTO),
+                     KeyText(MOD_CONTROL, VK_OEM_ENLW)),
+              L"F5|Shift + Ctrl + Page Down|Shift + 1|Win + @|Alt + Insert|Ctrl + 半角/全角|"
+              L"Ctrl + 半角/全角");
 
     // The editor's flags and the registration bits swap Alt and Shift.
     EXPECT_EQ(HotKeyFlagsToModifiers(HOTKEYF_ALT | HOTKEYF_EXT | 0xF0, 0), unsigned(MOD_ALT));
@@ -50,12 +47,11 @@ TEST(KeyNames, OnlyNamedKeysCanBeBoundAndTheirTextsAndEncodingsAreFixed) {
 
 const unsigned kTaken = 1409; // ERROR_HOTKEY_ALREADY_REGISTERED
 
-AddOutcome Make(ShortcutMaker& maker, unsigned nVirtKey, unsigned nError = 0,
-                std::vector<int>* pIds = nullptr) {
+// An add of Alt + the key, whose registration answers nError; the ids it used go to ids.
+AddOutcome Make(ShortcutMaker& maker, unsigned nVirtKey, unsigned nError, std::vector<int>& ids) {
     return maker.Make(OP_OPEN_FILE, L"C:\\a", L"", MOD_ALT, nVirtKey,
                       [&](const ShortcutRecord& record) {
-                          if (pIds)
-                              pIds->push_back(record.m_nId);
+                          ids.push_back(record.m_nId);
                           return nError;
                       });
 }
@@ -63,22 +59,19 @@ AddOutcome Make(ShortcutMaker& maker, unsigned nVirtKey, unsigned nError = 0,
 TEST(ShortcutMaker, TheFirstFailingCheckDecidesAndOnlyRegistrationUsesAnId) {
     ShortcutMaker maker;
     std::vector<int> ids;
-    EXPECT_EQ(Make(maker, VK_SPACE, 0, &ids).refusal, AddRefusal::KeyNotBindable);
-    const AddOutcome refused = Make(maker, 'A', kTaken, &ids);
-    EXPECT_EQ(refused.refusal, AddRefusal::RegistrationRefused);
-    EXPECT_EQ(refused.nError, kTaken);
-    EXPECT_EQ(refused.pRecord, nullptr);
-    const AddOutcome added = Make(maker, 'B', 0, &ids);
-    ASSERT_NE(added.pRecord, nullptr);
-    EXPECT_EQ(added.pRecord->m_strKeyName, CString(L"Alt + B"));
+    EXPECT_EQ(Make(maker, VK_SPACE, 0, ids).refusal, AddRefusal::KeyNotBindable);
+    const AddOutcome refused = Make(maker, 'A', kTaken, ids), added = Make(maker, 'B', 0, ids);
+    EXPECT_EQ(Joined(int(refused.refusal), refused.nError, !refused.pRecord,
+                     added.pRecord ? added.pRecord->m_strKeyName : CString(L"-")),
+              Joined(int(AddRefusal::RegistrationRefused), kTaken, true, L"Alt + B"));
     EXPECT_EQ(ids, (std::vector<int>{0, 1})) << "a refused registration still used its id";
 
     // Ids end at 0xBFFF; a key without a name is told so before the limit.
-    while (Make(maker, 'C', 0, &ids).refusal == AddRefusal::None) {
+    while (Make(maker, 'C', 0, ids).refusal == AddRefusal::None) {
     }
     EXPECT_EQ(ids.back(), 0xBFFF);
-    EXPECT_EQ(Make(maker, 'C', 0, &ids).refusal, AddRefusal::IdsUsedUp);
-    EXPECT_EQ(Make(maker, VK_SPACE, 0, &ids).refusal, AddRefusal::KeyNotBindable);
+    EXPECT_EQ(Make(maker, 'C', 0, ids).refusal, AddRefusal::IdsUsedUp);
+    EXPECT_EQ(Make(maker, VK_SPACE, 0, ids).refusal, AddRefusal::KeyNotBindable);
     EXPECT_EQ(ids.size(), 0xC000u);
 }
 
@@ -96,9 +89,8 @@ TEST(ShortcutLoad, KeepsOnlyEntriesThatAnotherProgramHeld) {
     // The Windows key makes another combination: held elsewhere, it is kept.
     EXPECT_TRUE(keeps('A' << 8 | MOD_ALT | MOD_WIN, AddRefusal::RegistrationRefused, kTaken));
     // A count reads no more positions than the section has values, and none when below 1.
-    EXPECT_EQ(ShortcutLoad::PositionsToRead(0x7FFFFFFF, 9), 9);
-    EXPECT_EQ(ShortcutLoad::PositionsToRead(3, 9), 3);
-    EXPECT_EQ(ShortcutLoad::PositionsToRead(-5, 9), 0);
+    const auto positions = &ShortcutLoad::PositionsToRead;
+    EXPECT_EQ(Joined(positions(0x7FFFFFFF, 9), positions(3, 9), positions(-5, 9)), L"9|3|0");
 }
 
 TEST(ShortcutHolder, IsTheFirstRowWithTheCombinationWindowsKeyIncludedAndOtherBitsIgnored) {
@@ -115,12 +107,9 @@ TEST(ShortcutSave, WritesTheCountThenEachEntry) {
     const std::vector<ProfileValue> values =
         PlanSave({{L"C:\\row", L"-x", OP_NONE, 0x4E03}, {L"C:\\kept", L"", 9, 0x10041}});
     std::vector<std::wstring> written;
-    for (const ProfileValue& value : values) {
-        CString text = value.strText;
-        if (!value.bText)
-            text.Format(L"%d", value.nNumber);
-        written.push_back(std::wstring(value.strName) + L"=" + static_cast<const wchar_t*>(text));
-    }
+    for (const ProfileValue& value : values)
+        written.push_back(std::wstring(value.strName) + L"=" +
+                          (value.bText ? std::wstring(value.strText) : AsText(value.nNumber)));
     EXPECT_EQ(written, (std::vector<std::wstring>{
                            L"size=2", L"00 FileName=C:\\row", L"00 Parameter=-x", L"00 Key=19971",
                            L"00 Operation=3", L"01 FileName=C:\\kept", L"01 Parameter=",
@@ -134,14 +123,13 @@ TEST(LaunchCommand, TheOperationChoosesVerbAndArguments) {
     const auto command = [&](int nOperation) {
         record.m_nOperation = nOperation;
         const LaunchCommand launch = MakeLaunchCommand(record);
-        return std::wstring(launch.bLaunch ? launch.pszVerb : L"-") + L"|" +
+        return std::wstring(launch.bLaunch ? launch.pszVerb : L"-") + L" " +
                static_cast<const wchar_t*>(launch.strParameters);
     };
-    EXPECT_EQ(command(OP_OPEN_FILE), L"open|-a \"b c\"");
-    EXPECT_EQ(command(OP_OPEN_FOLDER), L"open|");
-    EXPECT_EQ(command(OP_EXPLORE), L"explore|");
-    EXPECT_EQ(command(OP_NONE), L"-|");
-    EXPECT_EQ(command(-1), L"open|") << "unknown operations open like a folder";
+    // An unknown operation (-1) opens like a folder.
+    EXPECT_EQ(Joined(command(OP_OPEN_FILE), command(OP_OPEN_FOLDER), command(OP_EXPLORE),
+                     command(OP_NONE), command(-1)),
+              L"open -a \"b c\"|open |explore |- |open ");
     EXPECT_EQ(ShellErrorReasonId(31), IDS_SHELL_ERROR_BASE + 31u);
     for (long long nResult : {-1LL, 1LL, 4LL, 12LL, 33LL})
         EXPECT_EQ(ShellErrorReasonId(nResult), 0u) << nResult;
@@ -161,12 +149,12 @@ TEST(ShellPath, ATargetOf260CharactersOrMoreGoesInItsShortFormAskedForWithThePre
         CString made;
         return MakeShellPath(target.c_str(), shortForm, made) ? made : CString(L"-");
     };
-    EXPECT_STREQ(shellPath(drive259), drive259.c_str()) << "259 characters go as they are";
-    EXPECT_STREQ(shellPath(L"\\\\s\\" + name), L"\\\\s\\A~1") << "exactly 260 are shortened";
-    EXPECT_STREQ(shellPath(drive259 + L"/b"), L"C:\\A~1\\b");
-    EXPECT_STREQ(shellPath(L"\\\\?\\" + drive259), L"C:\\A~1") << "prefixed already";
-    EXPECT_STREQ(shellPath(drive259 + L"\\" + name), L"-") << "a short form still too long";
-    EXPECT_STREQ(shellPath(L"..\\" + drive259), L"-") << "relative: no prefix, no short form";
+    // 259 characters go as they are, exactly 260 are shortened, and so is a target prefixed
+    // already; none when the short form is still too long, or relative (no prefix, no short form).
+    EXPECT_EQ(Joined(shellPath(drive259), shellPath(L"\\\\s\\" + name), shellPath(drive259 + L"/b"),
+                     shellPath(L"\\\\?\\" + drive259), shellPath(drive259 + L"\\" + name),
+                     shellPath(L"..\\" + drive259)),
+              Joined(drive259, L"\\\\s\\A~1", L"C:\\A~1\\b", L"C:\\A~1", L"-", L"-"));
 }
 
 } // namespace
