@@ -35,9 +35,10 @@ protected:
         EXPECT_TRUE(SendKeyCombination(nModifiers, nVirtKey));
         EXPECT_TRUE(PumpUntil([&] { return HotKey(hDlg) == wExpected; })) << HotKey(hDlg);
     }
-    // Presses the editor's button once the answer to what it opens is queued, and waits until
-    // that was answered and the editor, which waited for it, is back.
-    void PressAndAwait(HWND hDlg, int nButton) {
+    // Presses the editor's button with the step for what it opens queued (by default, an OK to
+    // a box), and waits until that was answered and the editor, which waited for it, is back.
+    void PressAndAwait(HWND hDlg, int nButton, ModalAnswers::Step step = nullptr) {
+        step ? m_answers.Then(step) : m_answers.Answer(IDOK);
         PressButton(hDlg, nButton);
         EXPECT_TRUE(PumpUntil([&] { return m_answers.AllAnswered() && IsWindowEnabled(hDlg); }));
     }
@@ -71,58 +72,46 @@ TEST_F(Editor, ShowsAnEditsValuesAndOffersTheFileDialogOrTheFolderChooserByTheOp
     dlg.SetFileName(L"C:\\前");
     dlg.SetOperation(OP_NONE);
     dlg.SetParameter(L"-x");
-    std::wstring shown, argumentsEnabled;
-    HWND hEditor = nullptr;
-    std::vector<std::pair<HWND, bool>> cancelled; // each one's owner, and whether it had a tree
-    const auto cancel = [&](HWND hDlg) {
-        cancelled.emplace_back(GetWindow(hDlg, GW_OWNER), GetDlgItem(hDlg, kTreeId) != nullptr);
-        PressButton(hDlg, IDCANCEL);
-    };
+    const std::wstring shown =
+        Joined(MAKEWORD(VK_INSERT, HOTKEYF_SHIFT | HOTKEYF_EXT), L"C:\\前|-x|1");
+    // Per operation, whether the arguments are enabled, and whether Browse opened the folder
+    // chooser (a tree) rather than the file dialog.
+    std::wstring argumentsEnabled, folderChooser;
     m_answers.Then([&](HWND hDlg) {
-        hEditor = hDlg;
-        shown = Shown(hDlg);
+        EXPECT_EQ(Shown(hDlg), Joined(shown, IDC_OP_NONE));
         argumentsEnabled = IsWindowEnabled(GetDlgItem(hDlg, IDC_PARAMETER)) ? L"1" : L"0";
         for (int nId : {IDC_OP_OPENFOLDER, IDC_OP_OPENFILE, IDC_OP_EXPLORE, IDC_OP_NONE}) {
             Click(hDlg, nId);
             argumentsEnabled += IsWindowEnabled(GetDlgItem(hDlg, IDC_PARAMETER)) ? L'1' : L'0';
-            m_answers.Then(cancel);
-            PressAndAwait(hDlg, IDC_BROWSE);
-            EXPECT_EQ(Shown(hDlg), Joined(MAKEWORD(VK_INSERT, HOTKEYF_SHIFT | HOTKEYF_EXT),
-                                          L"C:\\前|-x|1", nId));
+            PressAndAwait(hDlg, IDC_BROWSE, [&, hDlg](HWND hOpened) {
+                EXPECT_EQ(GetWindow(hOpened, GW_OWNER), hDlg) << "the editor waits";
+                folderChooser += GetDlgItem(hOpened, kTreeId) ? L'1' : L'0';
+                PressButton(hOpened, IDCANCEL);
+            });
+            EXPECT_EQ(Shown(hDlg), Joined(shown, nId));
         }
-        m_answers.Then(ChooseFolder);
-        PressAndAwait(hDlg, IDC_BROWSE);
+        PressAndAwait(hDlg, IDC_BROWSE, ChooseFolder);
         EXPECT_EQ(ItemText(hDlg, IDC_FILENAME), kFolder) << "the folder's full path";
         SetDlgItemTextW(hDlg, IDC_FILENAME, L""); // no path needed for doing nothing
         PressButton(hDlg, IDOK);
     });
     ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(shown, Joined(MAKEWORD(VK_INSERT, HOTKEYF_SHIFT | HOTKEYF_EXT), L"C:\\前|-x|1",
-                            IDC_OP_NONE));
-    EXPECT_EQ(argumentsEnabled, L"10100");
-    EXPECT_EQ(Accepted(dlg), L"45|9|1||3|-x");
-    // The folder chooser, then the file dialog, then the folder chooser twice; the editor waits.
-    EXPECT_EQ((std::vector<std::pair<HWND, bool>>{
-                  {hEditor, true}, {hEditor, false}, {hEditor, true}, {hEditor, true}}),
-              cancelled);
+    EXPECT_EQ(Joined(argumentsEnabled, folderChooser, Accepted(dlg)), L"10100|1011|45|9|1||3|-x");
 }
 
 TEST_F(Editor, RefusesAMissingKeyOrPathKeepingEveryInputThenTakesWhatIsEntered) {
     CShortcutDlg dlg;
     m_answers.Then([&](HWND hDlg) {
         EXPECT_EQ(GetDlgItem(hDlg, IDOK), GetFocus()) << "the first tab stop";
-        m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK); // neither key nor path
         Click(hDlg, IDC_WINKEY);
         Click(hDlg, IDC_OP_EXPLORE);
         SetDlgItemTextW(hDlg, IDC_PARAMETER, L"/s 名前");
         TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);
-        m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK); // a key without a path
         EXPECT_EQ(Shown(hDlg), L"1614||/s 名前|1|1006");
         SetDlgItemTextW(hDlg, IDC_FILENAME, L"  "); // blanks are a path too
         TypeHotKey(hDlg, 0, VK_SHIFT, 0);           // a modifier alone is no key
-        m_answers.Answer(IDOK);
         PressAndAwait(hDlg, IDOK);
         EXPECT_EQ(Shown(hDlg), L"0|  |/s 名前|1|1006");
         TypeHotKey(hDlg, MOD_CONTROL | MOD_ALT, 'N', kCtrlAltN);

@@ -47,7 +47,7 @@ TEST_F(MainFrame, ShowsTheAboutBoxAndSaysWhenTheHelpFileIsMissing) {
                   L"\nは実行できませんでした。\n指定されたファイルは見つかりませんでした。"});
 }
 
-TEST_F(MainFrame, EveryWayOfClosingAsksFirstAndNoLeavesItRunning) {
+TEST_F(MainFrame, EveryCloseAsksFirstAndNoLeavesItRunningButTheUninstallersQuitEndsIt) {
     Stored::PutCount(1);
     Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
     ASSERT_TRUE(Start());
@@ -64,14 +64,9 @@ TEST_F(MainFrame, EveryWayOfClosingAsksFirstAndNoLeavesItRunning) {
     EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>(2, kQuitQuestion));
     EXPECT_TRUE(IsWindow(Frame()) && !IsWindowVisible(Frame())) << "no leaves it as it was";
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q'));
-}
 
-TEST_F(MainFrame, TheUninstallersQuitEndsItWithoutAskingAndLeavesNoIconOrHotKey) {
-    Stored::PutCount(1);
-    Stored::Put(0, L"C:\\a.exe", L"", OP_OPEN_FILE, 'Q' << 8 | MOD_CONTROL | MOD_ALT);
-    ASSERT_TRUE(Start());
-    // Even when the question is open and gets a no; a profile that cannot take the list is
-    // told, not asked about.
+    // The uninstaller's quit ends it without asking, even when the question is open and gets a
+    // no; a profile that cannot take the list is told, not asked about.
     Stored::Break();
     const HWND hFrame = Frame();
     m_answers.Then([&](HWND hBox) {

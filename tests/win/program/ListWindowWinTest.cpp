@@ -2,8 +2,6 @@
 // selection, and a click on a column's header sorts by it.
 #include "ProgramTest.h"
 
-#include "framework/CListCtrl.h"
-
 #include <functional>
 
 namespace {
@@ -24,6 +22,12 @@ protected:
     }
     bool ButtonEnabled(UINT nID) const {
         return SendMessageW(GetDlgItem(Frame(), AFX_IDW_TOOLBAR), TB_ISBUTTONENABLED, nID, 0) != 0;
+    }
+    // The Edit menu's Delete, Edit and Select All: MF_GRAYED or 0.
+    std::wstring Offered() const {
+        const HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
+        return Joined(ItemState(hEdit, ID_SHORTCUT_DELETE), ItemState(hEdit, ID_SHORTCUT_EDIT),
+                      ItemState(hEdit, ID_SHORTCUT_SELECTALL));
     }
     // Whether the keys, once they reached the list, had their effect.
     static bool Keys(UINT nModifiers, UINT nVirtKey, const std::function<bool()>& effect) {
@@ -46,30 +50,20 @@ TEST_F(ListWindow, AClickOnAHeaderSortsByItsColumnUpThenDown) {
     EXPECT_TRUE(Sorts(2, L"C:\\|C:\\ａ|C:\\a|C:\\B|C:\\b"));
 }
 
-TEST_F(ListWindow, DeleteAndEditAreOfferedForTheSelectionOnly) {
-    HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
-    Select({});
-    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_DELETE), ItemState(hEdit, ID_SHORTCUT_EDIT),
-                     ItemState(hEdit, ID_SHORTCUT_SELECTALL)),
-              Joined(MF_GRAYED, MF_GRAYED, 0));
-    EXPECT_TRUE(PumpUntil([&] { return !ButtonEnabled(ID_SHORTCUT_DELETE); }));
-    Select({0, 1, 3});
-    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_DELETE), ItemState(hEdit, ID_SHORTCUT_EDIT)),
-              Joined(0, MF_GRAYED));
-    EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
-    Select({1});
-    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_DELETE), ItemState(hEdit, ID_SHORTCUT_EDIT)),
-              Joined(0, 0));
-}
-
-TEST_F(ListWindow, TheEditKeyEditsTheOneSelectedRowAndNothingWhenTwoAre) {
+TEST_F(ListWindow, DeleteAndEditAndTheEditKeyAreOfferedForTheSelectionOnly) {
     WORD wShownKey = 0;
     m_answers.Then(Cancel(nullptr, &wShownKey));
-    Select({0, 1});
+    Select({});
+    EXPECT_EQ(Offered(), Joined(MF_GRAYED, MF_GRAYED, 0));
+    EXPECT_TRUE(PumpUntil([&] { return !ButtonEnabled(ID_SHORTCUT_DELETE); }));
+    Select({0, 1, 3});
+    EXPECT_EQ(Offered(), Joined(0, MF_GRAYED, 0));
+    EXPECT_TRUE(PumpUntil([&] { return ButtonEnabled(ID_SHORTCUT_DELETE); }));
     ASSERT_TRUE(PressAndHandle(MOD_CONTROL, 'E', WM_KEYUP));
-    Select({3});
+    Select({1});
+    EXPECT_EQ(Offered(), Joined(0, 0, 0));
     EXPECT_TRUE(Keys(MOD_CONTROL, 'E', [&] { return m_answers.AllAnswered(); }));
-    EXPECT_EQ(wShownKey, MAKEWORD(VK_F4, HOTKEYF_SHIFT)) << "the first editor is the fourth row's";
+    EXPECT_EQ(wShownKey, MAKEWORD(VK_F2, HOTKEYF_SHIFT)) << "the first editor is the second row's";
 }
 
 TEST_F(ListWindow, DeleteCtrlAAndCtrlDRemoveTheRowsAndWriteTheProfileAtOnce) {
@@ -83,9 +77,7 @@ TEST_F(ListWindow, DeleteCtrlAAndCtrlDRemoveTheRowsAndWriteTheProfileAtOnce) {
     // A count of 0; the entries of the longer list stay, unread.
     EXPECT_EQ(Joined(Stored::Value(kShortcutCount), Stored::Value(0, kFileNameWord)),
               L"dword:0|sz:C:\\a");
-    HMENU hEdit = GetSubMenu(GetMenu(Frame()), 1);
-    EXPECT_EQ(Joined(ItemState(hEdit, ID_SHORTCUT_SELECTALL), ItemState(hEdit, ID_SHORTCUT_DELETE)),
-              Joined(MF_GRAYED, MF_GRAYED));
+    EXPECT_EQ(Offered(), Joined(MF_GRAYED, MF_GRAYED, MF_GRAYED));
 }
 
 } // namespace
