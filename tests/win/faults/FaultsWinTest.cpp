@@ -11,15 +11,27 @@ namespace {
 
 using Faults = ProgramTest;
 
+constexpr UINT kCtrlAlt = MOD_CONTROL | MOD_ALT;
+// Ctrl+Alt and the key, as the editor's hot-key control takes it.
+constexpr WORD CtrlAlt(BYTE nVirtKey) {
+    return MAKEWORD(nVirtKey, HOTKEYF_CONTROL | HOTKEYF_ALT);
+}
+
 const std::wstring kUnbindable = L"登録できないキーです。";
-const std::wstring kTakenElsewhere = L"\nこのキーは他のプログラムが使っています。";
+const std::wstring kTaken =
+    ProgramTest::SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) + L"\nこのキーは";
+const std::wstring kTakenElsewhere = kTaken + L"他のプログラムが使っています。";
+// The refusal of a key that a row of the list holds, named by its key and target.
+std::wstring HeldBy(const std::wstring& key, const std::wstring& target) {
+    return kTaken + L"一覧のショートカット「" + key + L"」(" + target + L") が使っています。";
+}
 
 // Ctrl+Alt+N launches the recorder, Ctrl+Alt+O is reserved, Ctrl+Alt+P opens a missing file.
 void StoreThree() {
     Stored::PutCount(3);
-    Stored::Put(0, RecorderPath().c_str(), L"n", OP_OPEN_FILE, 'N' << 8 | MOD_CONTROL | MOD_ALT);
-    Stored::Put(1, L"", L"", OP_NONE, 'O' << 8 | MOD_CONTROL | MOD_ALT);
-    Stored::Put(2, L"C:\\missing.exe", L"", OP_OPEN_FILE, 'P' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(0, RecorderPath().c_str(), L"n", OP_OPEN_FILE, 'N' << 8 | kCtrlAlt);
+    Stored::Put(1, L"", L"", OP_NONE, 'O' << 8 | kCtrlAlt);
+    Stored::Put(2, L"C:\\missing.exe", L"", OP_OPEN_FILE, 'P' << 8 | kCtrlAlt);
 }
 // The stored count and the last entry, as the profile holds them.
 std::wstring CountAndLast() {
@@ -71,7 +83,7 @@ TEST_F(Faults, ACorruptProfileLoadsWhatItCanWithAMessagePerBrokenEntry) {
 TEST_F(Faults, ASessionEndWhileTheLoadTellsARefusalWritesNothing) {
     Stored::PutCount(2);
     Stored::Put(0, L"C:\\no key", L"", OP_NONE, 0);
-    Stored::Put(1, RecorderPath().c_str(), L"n", OP_OPEN_FILE, 'N' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(1, RecorderPath().c_str(), L"n", OP_OPEN_FILE, 'N' << 8 | kCtrlAlt);
     m_answers.Then([&](HWND hBox) {
         SendMessageW(Frame(), WM_ENDSESSION, TRUE, 0);
         SendMessageW(Frame(), WM_CLOSE, 0, 0); // asked, and carried out, after the load
@@ -109,14 +121,14 @@ TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunchOrTheUserIsToldWhyNot) {
     for (const std::wstring& path : {scripts, longPath, deepPath})
         ASSERT_TRUE(CopyFileW(RecorderPath().c_str(), path.c_str(), FALSE));
     Stored::PutCount(4);
-    Stored::Put(0, scripts.c_str(), L"ü ქ", OP_OPEN_FILE, 'U' << 8 | MOD_CONTROL | MOD_ALT);
-    Stored::Put(1, longPath.c_str(), L"long", OP_OPEN_FILE, 'V' << 8 | MOD_CONTROL | MOD_ALT);
-    Stored::Put(2, deepPath.c_str(), L"", OP_OPEN_FILE, 'W' << 8 | MOD_CONTROL | MOD_ALT);
-    Stored::Put(3, missing.c_str(), L"", OP_OPEN_FILE, 'X' << 8 | MOD_CONTROL | MOD_ALT);
+    Stored::Put(0, scripts.c_str(), L"ü ქ", OP_OPEN_FILE, 'U' << 8 | kCtrlAlt);
+    Stored::Put(1, longPath.c_str(), L"long", OP_OPEN_FILE, 'V' << 8 | kCtrlAlt);
+    Stored::Put(2, deepPath.c_str(), L"", OP_OPEN_FILE, 'W' << 8 | kCtrlAlt);
+    Stored::Put(3, missing.c_str(), L"", OP_OPEN_FILE, 'X' << 8 | kCtrlAlt);
     ASSERT_TRUE(Start());
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'U'));
+    ASSERT_TRUE(SendKeyCombination(kCtrlAlt, 'U'));
     EXPECT_EQ(TakeLaunch(), L"1 \"" + scripts + L"\" ü ქ");
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'V'));
+    ASSERT_TRUE(SendKeyCombination(kCtrlAlt, 'V'));
     // Under its short name: Windows' shell refuses a path this long (Wine's does not).
     const std::wstring launched = TakeLaunch();
     EXPECT_EQ(launched.substr(launched.size() - 13), L"rec.exe\" long") << launched;
@@ -124,9 +136,9 @@ TEST_F(Faults, TargetsWithLongPathsOrInAnyScriptLaunchOrTheUserIsToldWhyNot) {
     // Without a short form the shell could take, the shell is not asked; a missing file is
     // not found, as a shorter one would be.
     m_answers.Answer(IDOK).Answer(IDOK);
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'W'));
+    ASSERT_TRUE(SendKeyCombination(kCtrlAlt, 'W'));
     ASSERT_TRUE(PumpUntil([&] { return m_answers.Texts().size() == 1; }));
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'X'));
+    ASSERT_TRUE(SendKeyCombination(kCtrlAlt, 'X'));
     ASSERT_TRUE(PumpUntil([&] { return m_answers.AllAnswered(); }));
     EXPECT_EQ(m_answers.TakeTexts(),
               (std::vector<std::wstring>{
@@ -159,38 +171,34 @@ TEST_F(Faults, AShortcutThatCannotBeRegisteredIsAMarkedRowThatAnEditRegistersOrA
     EXPECT_NE(IconPixels(View(), 2), IconPixels(View(), 1));
     // An edit refused for its key, which has no name; while the editor is open again, another
     // program takes the original's combination too.
-    m_answers.Then(Enter(MAKEWORD(VK_APPS, HOTKEYF_CONTROL | HOTKEYF_ALT), RecorderPath()));
-    m_answers.Answer(IDOK).Then([](HWND hDlg) {
-        RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'N');
+    m_answers.Then(Enter(CtrlAlt(VK_APPS), RecorderPath())).Answer(IDOK).Then([](HWND hDlg) {
+        RegisterHotKey(nullptr, 1, kCtrlAlt, 'N');
         PressButton(hDlg, IDCANCEL);
     });
     m_answers.Answer(IDOK);
     Select({0});
     Command(ID_SHORTCUT_EDIT);
-    const std::wstring takenElsewhere =
-        SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) + kTakenElsewhere;
     EXPECT_EQ(m_answers.TakeTexts(),
-              (std::vector<std::wstring>{takenElsewhere, kUnbindable, takenElsewhere}));
+              (std::vector<std::wstring>{kTakenElsewhere, kUnbindable, kTakenElsewhere}));
     const std::wstring kept = L"Ctrl + Alt + O|Ctrl + Alt + P (未登録)|Ctrl + Alt + N (未登録)";
     EXPECT_EQ(Column(0), kept);
     EXPECT_EQ(CountAndLast(), kEndingWithN) << "at once";
 
     // Still taken: refused, and the editor opens again; a cancel leaves the row as it was.
-    m_answers.Then(Enter(MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT), RecorderPath()));
-    m_answers.Answer(IDOK).Then(Cancel());
+    m_answers.Then(Enter(CtrlAlt('N'), RecorderPath())).Answer(IDOK).Then(Cancel());
     Select({2});
     Command(ID_SHORTCUT_EDIT);
-    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>{takenElsewhere});
+    EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>{kTakenElsewhere});
     EXPECT_EQ(Column(0), kept);
     // Given a free key, a kept row registers and moves to the end.
-    m_answers.Then(Enter(MAKEWORD('E', HOTKEYF_CONTROL | HOTKEYF_ALT), RecorderPath()));
+    m_answers.Then(Enter(CtrlAlt('E'), RecorderPath()));
     Select({1});
     Command(ID_SHORTCUT_EDIT);
     EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + N (未登録)|Ctrl + Alt + E");
     // Free, a kept row still launches nothing: the later press's launch comes first.
     UnregisterHotKey(nullptr, 1);
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'N'));
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'E'));
+    ASSERT_TRUE(SendKeyCombination(kCtrlAlt, 'N'));
+    ASSERT_TRUE(SendKeyCombination(kCtrlAlt, 'E'));
     EXPECT_EQ(TakeLaunch(), Launched());
     Select({1});
     Command(ID_SHORTCUT_DELETE);
@@ -202,21 +210,17 @@ TEST_F(Faults, ARefusedEditReopensAndASessionEndOrACancelThenKeepsTheOriginalAtT
     StoreThree();
     ASSERT_TRUE(Start());
     std::wstring stored, shownPath;
-    m_answers.Then(Enter(MAKEWORD('O', HOTKEYF_CONTROL | HOTKEYF_ALT), L"C:\\refused"))
-        .Answer(IDOK);
+    m_answers.Then(Enter(CtrlAlt('O'), L"C:\\refused")).Answer(IDOK);
     m_answers.Then(EndSessionThenCancel(Frame(), &stored, &shownPath));
     Select({0});
     Command(ID_SHORTCUT_EDIT);
-    EXPECT_EQ(
-        m_answers.TakeTexts(),
-        std::vector<std::wstring>{
-            SystemText(ERROR_HOTKEY_ALREADY_REGISTERED) +
-            L"\nこのキーは一覧のショートカット「Ctrl + Alt + O」(何もしない) が使っています。"});
+    EXPECT_EQ(m_answers.TakeTexts(),
+              std::vector<std::wstring>{HeldBy(L"Ctrl + Alt + O", L"何もしない")});
     EXPECT_EQ(shownPath, L"C:\\refused") << "opened again with what was entered";
     EXPECT_EQ(stored, kEndingWithN) << "the original with its old values, at the end";
     EXPECT_EQ(Column(0), L"Ctrl + Alt + O|Ctrl + Alt + P|Ctrl + Alt + N");
     EXPECT_EQ(CountAndLast(), kEndingWithN) << "written at once";
-    ASSERT_TRUE(SendKeyCombination(MOD_CONTROL | MOD_ALT, 'N'));
+    ASSERT_TRUE(SendKeyCombination(kCtrlAlt, 'N'));
     EXPECT_EQ(TakeLaunch(), Launched(L"n"));
 }
 
@@ -230,7 +234,7 @@ TEST_F(Faults, ASessionEndDuringAnAddOrADropStoresWhatWasTakenAndACancelledOneNo
     m_answers.Then(EndSessionThenCancel(Frame(), &duringAdd));
     Command(ID_SHORTCUT_ADD);
     EXPECT_EQ(duringAdd, EndingWith(3, L"C:\\missing.exe", L"", 'P'));
-    m_answers.Then(Enter(MAKEWORD('D', HOTKEYF_CONTROL | HOTKEYF_ALT), RecorderPath()));
+    m_answers.Then(Enter(CtrlAlt('D'), RecorderPath()));
     m_answers.Then(EndSessionThenCancel(Frame(), &duringDrop));
     Drop({L"C:\\first.exe", L"C:\\second.exe"});
     EXPECT_EQ(duringDrop, EndingWith(4, RecorderPath(), L"", 'D'));
@@ -243,27 +247,22 @@ TEST_F(Faults, ATakenKeyIsRefusedNamingItsHolderAndACancelAfterwardsChangesNothi
     ASSERT_TRUE(Start());
     // Ctrl+Alt+A, the same with the Windows key, then Win+Ctrl+Alt+B, which another program takes
     // while the editor is open; each refusal opens the editor again with what was entered.
-    const WORD kCtrlAltA = MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT);
     std::wstring shownPath;
-    m_answers.Then(Enter(kCtrlAltA, L"C:\\new.exe")).Answer(IDOK).Then([&](HWND hDlg) {
+    m_answers.Then(Enter(CtrlAlt('A'), L"C:\\new.exe")).Answer(IDOK).Then([&](HWND hDlg) {
         SendDlgItemMessageW(hDlg, IDC_WINKEY, BM_CLICK, 0, 0);
-        Enter(kCtrlAltA, L"C:\\new.exe")(hDlg);
+        Enter(CtrlAlt('A'), L"C:\\new.exe")(hDlg);
     });
     m_answers.Answer(IDOK).Then([](HWND hDlg) {
         RegisterHotKey(nullptr, 1, MOD_WIN | MOD_CONTROL | MOD_ALT, 'B');
-        Enter(MAKEWORD('B', HOTKEYF_CONTROL | HOTKEYF_ALT), L"C:\\new.exe")(hDlg);
+        Enter(CtrlAlt('B'), L"C:\\new.exe")(hDlg);
     });
     m_answers.Answer(IDOK).Then(Cancel(&shownPath));
     Command(ID_SHORTCUT_ADD);
     UnregisterHotKey(nullptr, 1);
-    const std::wstring taken = SystemText(ERROR_HOTKEY_ALREADY_REGISTERED);
     EXPECT_EQ(m_answers.TakeTexts(),
-              (std::vector<std::wstring>{
-                  taken + L"\nこのキーは一覧のショートカット「Ctrl + Alt + A」(何もしない) "
-                          L"が使っています。",
-                  taken + L"\nこのキーは一覧のショートカット「Win + Ctrl + Alt + A」(C:\\win.exe) "
-                          L"が使っています。",
-                  taken + kTakenElsewhere}));
+              (std::vector<std::wstring>{HeldBy(L"Ctrl + Alt + A", L"何もしない"),
+                                         HeldBy(L"Win + Ctrl + Alt + A", L"C:\\win.exe"),
+                                         kTakenElsewhere}));
     EXPECT_EQ(shownPath, L"C:\\new.exe");
     EXPECT_EQ(Joined(Rows(), Stored::Value(kShortcutCount)), L"2|dword:2");
 }
@@ -278,15 +277,14 @@ TEST_F(Faults, AQuitFromTheNotificationAreaWhileTheEditorIsOpenWaitsForIt) {
         if (PeekMessageW(&close, hFrame, WM_CLOSE, WM_CLOSE, PM_REMOVE))
             DispatchMessageW(&close);
         EXPECT_TRUE(IsWindow(hDlg)) << "the quit waits for the editor";
-        Enter(MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT), L"C:\\edited.exe")(hDlg);
+        Enter(CtrlAlt('N'), L"C:\\edited.exe")(hDlg);
     });
     m_answers.Answer(IDYES);
     Select({0});
     Command(ID_SHORTCUT_EDIT);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }));
     EXPECT_EQ(m_answers.TakeTexts(), std::vector<std::wstring>{kQuitQuestion});
-    EXPECT_EQ(Stored::Value(kShortcutCount) + L"|" + Stored::Value(2, kFileNameWord),
-              L"dword:3|sz:C:\\edited.exe");
+    EXPECT_EQ(CountAndLast(), EndingWith(3, L"C:\\edited.exe", L"n", 'N'));
 }
 
 TEST_F(Faults, AProfileThatCannotBeWrittenIsToldAndAQuitLetsTheUserStayUntilItCanBe) {
