@@ -5,16 +5,12 @@
 set -u
 exe=$1 format=$2 objdump=$3
 status=0
-if ! "$objdump" -f "$exe" | grep -q "file format $format\$"; then
-    echo "$exe: expected file format $format, got: $("$objdump" -f "$exe" | grep 'file format')"
-    status=1
-fi
+fail() { echo "$exe: $*"; status=1; }
+"$objdump" -f "$exe" | grep -q "file format $format\$" ||
+    fail "expected file format $format, got: $("$objdump" -f "$exe" | grep 'file format')"
 system_dlls=' kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll comctl32.dll comdlg32.dll ole32.dll msvcrt.dll '
 while read -r dll; do
-    if [[ "$system_dlls" != *" ${dll,,} "* ]]; then
-        echo "$exe: imports $dll, which is not part of the system"
-        status=1
-    fi
+    [[ "$system_dlls" == *" ${dll,,} "* ]] || fail "imports $dll, which is not part of the system"
 done < <("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 [ $status -eq 0 ] && echo "$exe: $format, system DLLs only"
 exit $status

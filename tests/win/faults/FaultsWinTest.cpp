@@ -13,7 +13,10 @@ namespace {
 // the editor's hot-key control takes them.
 struct Faults : ProgramTest {
     static WORD CtrlAlt(BYTE nKey) { return MAKEWORD(nKey, HOTKEYF_CONTROL | HOTKEYF_ALT); }
-    void OnRow(int nRow, UINT nID) const { Select({nRow}), Command(nID); }
+    void OnRow(int nRow, UINT nID) const {
+        Select({nRow});
+        Command(nID);
+    }
 };
 
 constexpr UINT kCtrlAlt = MOD_CONTROL | MOD_ALT;

@@ -3,17 +3,15 @@
 // another DPI. The test run sets its screens to 144 DPI (scripts/test).
 #include "ProgramTest.h"
 
+#include <windowsx.h>
+
 namespace {
 
 using Dpi = ProgramTest;
 
-HFONT Font(HWND hWnd) {
-    return reinterpret_cast<HFONT>(SendMessageW(hWnd, WM_GETFONT, 0, 0));
-}
-
 int FontHeight(HWND hWnd) {
     LOGFONTW font = {};
-    GetObjectW(Font(hWnd), sizeof font, &font);
+    GetObjectW(GetWindowFont(hWnd), sizeof font, &font);
     return font.lfHeight;
 }
 
@@ -54,12 +52,12 @@ TEST_F(Dpi, SizesFollowTheDpiWhenShownAndWhenItChanges) {
     // Each font the controls had is gone once they have another.
     std::vector<HFONT> fonts;
     for (int i = 0; i < 20; ++i) {
-        fonts.push_back(Font(View()));
+        fonts.push_back(GetWindowFont(View()));
         ChangeDpi(Frame(), i % 2 ? 192 : 144);
     }
     for (HFONT hFont : fonts)
         EXPECT_EQ(GetObjectType(hFont), 0u) << "a font left behind";
-    EXPECT_EQ(GetObjectType(Font(View())), static_cast<DWORD>(OBJ_FONT));
+    EXPECT_EQ(GetObjectType(GetWindowFont(View())), static_cast<DWORD>(OBJ_FONT));
 }
 
 } // namespace
