@@ -73,10 +73,7 @@ TEST_F(MainFrame, EveryCloseAsksFirstAndNoLeavesItRunningButTheUninstallersQuitE
         SendMessageW(hFrame, RegisterWindowMessageW(L"Wendrake.Quit"), 0, 0);
         PressButton(hBox, IDNO);
     });
-    m_answers.Then([](HWND hBox) {
-        EXPECT_EQ(GetDlgItem(hBox, IDNO), nullptr) << "asked";
-        PressButton(hBox, IDOK);
-    });
+    m_answers.Answer(IDOK); // a box with OK, which a question has not
     Command(ID_TRAY_EXIT);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }));
     EXPECT_TRUE(PumpUntil([] { return TrayIconWindows().empty(); })) << "the icon is left behind";
