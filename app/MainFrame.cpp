@@ -122,20 +122,19 @@ void CMainFrame::CreateShownParts() {
         SetMessageText(AFX_IDS_IDLEMESSAGE);
     ::SetMenu(m_hWnd, m_menuBar.Detach());
     const UINT nDpi = AfxGetDpiForWindow(m_hWnd);
+    UseFontFor(nDpi);
     ScaleToolBar(nDpi);
     if (CWendrakeView* pView = View())
         pView->PrepareToShow(nDpi);
-    UseFontFor(nDpi);
 }
 
 void CMainFrame::ScaleToolBar(UINT nDpi) {
-    if (!m_wndToolBar.m_hWnd)
-        return;
     const UINT nPictureDpi = PictureDpi(nDpi);
-    if (nPictureDpi != m_nToolBarPictureDpi &&
+    if (m_wndToolBar.m_hWnd && nPictureDpi != m_nToolBarPictureDpi &&
         m_wndToolBar.SetPictures(PictureId(IDR_MAINFRAME, IDB_TOOLBAR_AT, nPictureDpi),
                                  AfxScaleForDpi(16, nPictureDpi), AfxScaleForDpi(15, nPictureDpi)))
         m_nToolBarPictureDpi = nPictureDpi;
+    // The bars' heights follow their pictures and their fonts.
     RecalcLayout();
 }
 
@@ -145,11 +144,11 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top,
                  pSuggested->right - pSuggested->left, pSuggested->bottom - pSuggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_bShownParts)
+        UseFontFor(nDpi);
     ScaleToolBar(nDpi);
     if (CWendrakeView* pView = View())
         pView->ScaleToDpi(nDpi);
-    if (m_bShownParts)
-        UseFontFor(nDpi);
     return 0;
 }
 
@@ -170,8 +169,6 @@ void CMainFrame::UseFontFor(UINT nDpi) {
     if (m_hFont)
         DeleteObject(m_hFont);
     m_hFont = hFont;
-    // The status bar's height follows its font.
-    RecalcLayout();
 }
 
 CWendrakeView* CMainFrame::View() const {

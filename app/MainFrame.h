@@ -61,8 +61,9 @@ private:
     // The picture that says whether hot keys work.
     HICON CurrentPicture();
     CWendrakeView* View() const;
+    // The tool bar's pictures for the DPI, and the bars laid out again.
     void ScaleToolBar(UINT nDpi);
-    // The controls' text in the message font made for the DPI.
+    // The controls' text in the message font made for the DPI; the bars are laid out after it.
     void UseFontFor(UINT nDpi);
 
     BOOL m_bTrayIcon;
