@@ -1,6 +1,7 @@
 // The installed program as a user meets it, in a Wine prefix of its own that check-release.sh
 // prepares: a silent install, another over the running program, its help, and a silent
 // uninstall while it runs. The cases run in this order, each on what the one before left.
+#include "support/FileBytes.h"
 #include "support/Joined.h"
 #include "support/MessagePump.h"
 #include "support/ModalAnswers.h"
@@ -10,7 +11,6 @@
 #include <shlobj.h>
 
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -28,12 +28,8 @@ const std::wstring kExe = kFolder + L"\\Wendrake.exe", kUninstaller = kFolder + 
 const std::wstring kStartMenuLink = ShellFolder(CSIDL_PROGRAMS) + L"\\Wendrake.lnk";
 const std::wstring kStartupLink = ShellFolder(CSIDL_STARTUP) + L"\\Wendrake.lnk";
 
-std::string Bytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 bool AsBuilt(const wchar_t* pszName) {
-    return Bytes(kFolder + L"\\" + pszName) == Bytes(Env(L"WENDRAKE_BUILT") + pszName);
+    return FileBytes(kFolder + L"\\" + pszName) == FileBytes(Env(L"WENDRAKE_BUILT") + pszName);
 }
 std::wstring Registered(const wchar_t* pszName) {
     wchar_t szValue[MAX_PATH] = {};
@@ -72,7 +68,7 @@ DWORD RunToTheEnd(const std::wstring& program) {
 
 // Whether the link names the installed exe as its target (a link holds its target's path).
 bool PointsAtTheExe(const std::wstring& link) {
-    return Bytes(link).find(std::string(kExe.begin(), kExe.end()) + '\0') != std::string::npos;
+    return FileBytes(link).find(std::string(kExe.begin(), kExe.end()) + '\0') != std::string::npos;
 }
 
 // The installed program, started with many stored shortcuts, once it waits for input. The

@@ -30,8 +30,7 @@ if [ "$arch" = x86_64 ]; then
 fi
 trap wine_session_stop EXIT
 wine_session_start release/wine fresh user "$root/build/x86_64/tests/WineKeepAlive.exe" || exit 1
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-WENDRAKE_INSTALLER=$(windows_path "$installer") WENDRAKE_VERSION=$(package_version "$root") \
-    WENDRAKE_BUILT=$(windows_path "$root/build/x86_64/") \
+WENDRAKE_INSTALLER=$(_ws_windows_path "$installer") WENDRAKE_VERSION=$(package_version "$root") \
+    WENDRAKE_BUILT=$(_ws_windows_path "$root/build/x86_64/") \
     "$root/tests/run-gtest.sh" test-results/Release timeout 300 "$wine" "$tests" || status=1
 exit $status

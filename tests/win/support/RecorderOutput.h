@@ -4,12 +4,11 @@
 #pragma once
 
 #include "BesideThisExe.h"
+#include "FileBytes.h"
 #include "MessagePump.h"
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 inline const std::wstring g_recorderOutput = [] {
@@ -45,9 +44,7 @@ inline std::wstring TakeLaunch(DWORD timeoutMs = 10000) {
     std::wstring line;
     PumpUntil(
         [&] {
-            std::ifstream file(g_recorderOutput.c_str(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(file),
-                                    std::istreambuf_iterator<char>()};
+            const std::string bytes = FileBytes(g_recorderOutput);
             const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()),
                                     bytes.size() / 2);
             const size_t nEnd = text.find(L'\n', g_nRecorderTaken);
